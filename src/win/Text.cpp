@@ -1,0 +1,29 @@
+#include "win/Text.h"
+
+#include <windows.h>
+
+namespace vk::win {
+
+namespace {
+std::wstring ToWide(UINT cp, std::string_view s) {
+  if (s.empty()) return {};
+  int n = ::MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  ::MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
+  return out;
+}
+std::string FromWide(UINT cp, std::wstring_view s) {
+  if (s.empty()) return {};
+  int n = ::WideCharToMultiByte(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  ::WideCharToMultiByte(cp, 0, s.data(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view s) { return ToWide(CP_UTF8, s); }
+std::wstring AnsiToWide(std::string_view s) { return ToWide(CP_ACP, s); }
+std::string WideToAnsi(std::wstring_view s) { return FromWide(CP_ACP, s); }
+std::string WideToUtf8(std::wstring_view s) { return FromWide(CP_UTF8, s); }
+
+}  // namespace vk::win
