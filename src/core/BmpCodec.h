@@ -1,0 +1,36 @@
+#pragma once
+// Reading and writing Windows bitmap files without GDI, so that page pictures of any size
+// are decoded once into the 32-bit layout of the work bitmap, and the reader can be fuzzed.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vk {
+
+// A top-down 32-bit picture; each pixel is 0x00RRGGBB (the byte order of a 32-bpp DIB).
+struct PixelImage {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  std::vector<uint32_t> Pixels;
+  uint16_t SourceBits = 24;  // bits per pixel of the file it came from
+  int32_t XPelsPerMeter = 0;
+  int32_t YPelsPerMeter = 0;
+
+  uint32_t* Row(int32_t y) { return Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(Width); }
+  const uint32_t* Row(int32_t y) const {
+    return Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(Width);
+  }
+};
+
+// Pictures larger than this many pixels are refused rather than allocated.
+inline constexpr uint64_t kMaxBmpPixels = 16384ull * 16384ull;
+
+// Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with bit fields,
+// bottom-up or top-down. On failure returns false with a short reason in `error`.
+bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& error);
+
+// Writes a plain bottom-up file with a 40-byte header, 24 or 32 bits per pixel.
+std::vector<uint8_t> EncodeBmp(const PixelImage& image, uint16_t bits);
+
+}  // namespace vk

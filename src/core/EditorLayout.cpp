@@ -1,0 +1,90 @@
+#include "core/EditorLayout.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/Arith.h"
+
+namespace vk {
+
+namespace {
+
+constexpr ToolButtonDef kButtons[] = {
+    {"SpeedButton4", "Copy", "", 1, 0, true, false, 1, 49},
+    {"SpeedButton6", "Paste", "", 3, 0, true, false, 50, 49},
+    {"SpeedButton7", "Delete", "", 4, 0, true, false, 100, 49},
+    {"SpeedButton20", "Clear", "", -1, 0, true, false, 149, 49},
+    {"SpeedButton8", "Line", "Line", 1, 1, true, true, 198, 49},
+    {"SpeedButton9", "Rect", "Rect", 2, 1, true, true, 247, 49},
+    {"SpeedButton10", "RoundRect", "RoundRect", 3, 1, true, true, 297, 72},
+    {"SpeedButton11", "Round", "Round", 4, 1, true, true, 369, 49},
+    {"SpeedButton13", "Polyline", "Polyline", 8, 1, true, true, 418, 49},
+    {"SpeedButtonSelect", "Select", "", -1, 1, true, true, 467, 49},
+    {"SpeedButtonApply", "Apply", "", -1, 0, true, false, 517, 49},
+    {"SpeedButtonExit", "Exit", "", -1, 0, true, true, 566, 49},
+    {"SpeedButton3", "保存", "", 0, 0, false, true, 624, 32},
+    {"SpeedButton0", "查看", "", 0, 0, false, true, 672, 32},
+    {"SpeedButton18", "玄形", "玄形", 7, 1, false, true, 705, 32},
+    {"SpeedButton5", "Cut", "", 2, 0, false, false, 714, 49},
+    {"SpeedButton15", "文字", "", 11, 1, false, true, 745, 32},
+    {"SpeedButton12", "Arc", "Arc", 5, 1, false, true, 771, 57},
+    {"SpeedButton2", "打开", "", 0, 0, false, true, 830, 32},
+    {"SpeedButton17", "多封", "封闭多边形", 9, 1,
+     false, true, 865, 32},
+    {"SpeedButton14", "曲线", "贝塞尔曲线", 10, 1,
+     false, true, 889, 32},
+    {"SpeedButton1", "新建", "", 0, 0, false, true, 933, 32},
+    {"SpeedButton16", "扇形", "扇形", 6, 1, false, true, 985, 32},
+};
+
+constexpr PropControlDef kProps[] = {
+    {"lbl1", PropControlKind::Label, "Line Size", 10, 2, 70, 17},
+    {"cbbLineW", PropControlKind::LineWidthCombo, "1", 9, 20, 58, 21},
+    {"lbl2", PropControlKind::Label, "Line Color", 89, 2, 74, 17},
+    {"pnlLineColor", PropControlKind::ColorSwatch, "", 88, 20, 50, 21},
+    {"lbl3", PropControlKind::Label, "Line Type", 163, 2, 74, 17},
+    {"cbbLineStype", PropControlKind::LineStyleCombo, "", 160, 20, 135, 22},
+    {"lbl4", PropControlKind::Label, "Fill Color", 315, 2, 66, 17},
+    {"pnlFillColor", PropControlKind::ColorSwatch, "", 315, 20, 50, 21},
+    {"schckbxFillColor", PropControlKind::CheckBox, "Fill with color", 371, 21, 94, 19},
+    {"lbl5", PropControlKind::Label, "Page", 482, 2, 47, 17},
+    {"edtPage", PropControlKind::PageEdit, "1", 482, 20, 41, 19},
+    {"btn1", PropControlKind::Button, "Goto", 530, 18, 40, 20},
+};
+
+}  // namespace
+
+std::span<const ToolButtonDef> ToolButtons() { return kButtons; }
+
+int IndexOfToolButton(const char* name) {
+  for (size_t i = 0; i < std::size(kButtons); ++i)
+    if (std::strcmp(kButtons[i].Name, name) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+std::span<const PropControlDef> PropControls() { return kProps; }
+
+int IndexOfPropControl(const char* name) {
+  for (size_t i = 0; i < std::size(kProps); ++i)
+    if (std::strcmp(kProps[i].Name, name) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+EditorLayout LayoutForClient(int32_t clientWidth, int32_t clientHeight) {
+  const int32_t w = std::max(clientWidth, 0);
+  const int32_t h = std::max(clientHeight, 0);
+  EditorLayout l;
+  l.Toolbar = {0, 0, w, std::min(h, kToolbarHeight)};
+  l.PropertyBar = {0, l.Toolbar.Bottom, w, std::min(h, l.Toolbar.Bottom + kPropertyBarHeight)};
+  l.ScrollBox = {0, l.PropertyBar.Bottom, w, std::max(h, l.PropertyBar.Bottom)};
+  return l;
+}
+
+int32_t SurfaceOffset(int32_t clientSize, int32_t imageSize, int32_t scrollPos) {
+  if (imageSize < clientSize) return RoundEven((static_cast<double>(clientSize) - imageSize) / 2.0);
+  return -scrollPos;
+}
+
+int32_t MaxScroll(int32_t clientSize, int32_t imageSize) { return std::max(imageSize - clientSize, 0); }
+
+}  // namespace vk

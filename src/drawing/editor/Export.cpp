@@ -1,0 +1,37 @@
+// The library's one export and its load-time set-up.
+#include <windows.h>
+
+#include "core/EditorArgs.h"
+#include "drawing/editor/EditorModule.h"
+#include "drawing/editor/FreePicU.h"
+#include "drawing/objects/PicFuns.h"
+
+namespace {
+bool g_editorOpen = false;  // one editor window at a time
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE inst, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    ::DisableThreadLibraryCalls(inst);
+    vk::SetEditorInstance(inst);
+    vk::LoadPicCursors(inst);
+  }
+  return TRUE;
+}
+
+extern "C" __declspec(dllexport) void __stdcall ShowFreeDrawImageForm(
+    const char* const* width, const char* const* height, const char* const* pageFile, const char* const* scrollX,
+    const char* const* scrollY, const char* const* pageCount, const char* const* themeFile, const char* const* iconFile,
+    const char* const* hostWnd) {
+  if (g_editorOpen) return;
+  g_editorOpen = true;
+  // No exception may cross into the host.
+  try {
+    const char* const* const args[9] = {width, height, pageFile, scrollX, scrollY, pageCount, themeFile, iconFile, hostWnd};
+    vk::TFreePicF form(vk::ParseEditorArgs(args));
+    form.ShowModal();
+  } catch (...) {
+    ::MessageBoxW(nullptr, L"The drawing editor stopped because of an internal error.", L"Error", MB_OK | MB_ICONERROR);
+  }
+  g_editorOpen = false;
+}

@@ -1,0 +1,264 @@
+// The drawing file, the page files and their description, and going to another page.
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "core/DrawingFile.h"
+#include "core/PageDescription.h"
+#include "drawing/editor/EditorWindows.h"
+#include "drawing/editor/FreePicU.h"
+#include "drawing/editor/KindOps.h"
+#include "drawing/objects/PicFactory.h"
+#include "win/FileIO.h"
+#include "win/Text.h"
+
+namespace vk {
+
+namespace {
+
+constexpr UINT kPageMessage = WM_USER + 232;
+
+std::string Quoted(const std::string& ansiPath) { return "\u201C" + win::WideToUtf8(win::AnsiToWide(ansiPath)) + "\u201D"; }
+
+std::string HostExeFolder() {
+  wchar_t buf[MAX_PATH * 2] = {};
+  ::GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
+  return win::DirectoryWithSeparator(win::WideToAnsi(buf));
+}
+
+// A file dialog's filter: pairs separated by NULs, ending with two.
+std::wstring Filter(const wchar_t* text, const wchar_t* pattern) {
+  std::wstring f = text;
+  f.push_back(L'\0');
+  f += pattern;
+  f.push_back(L'\0');
+  return f;
+}
+
+}  // namespace
+
+std::string TFreePicF::PagePicturePath(int32_t page) const {
+  return win::DirectoryWithSeparator(PageFile) + "Page" + std::to_string(page) + ".bmp";
+}
+
+bool TFreePicF::WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error) {
+  std::vector<DrawingEntry> entries;
+  entries.reserve(PicList.size());
+  for (size_t i = 0; i < PicList.size(); ++i) {
+    TPicBase& p = *PicList[i];
+    // Stored deselected and numbered by position, whatever the object shows now.
+    const bool choosed = p.Choosed;
+    const int32_t index = p.PicIndex;
+    p.Choosed = false;
+    p.PicIndex = static_cast<int32_t>(i);
+    ByteWriter w;
+    p.SaveToBuffer(w);
+    p.Choosed = choosed;
+    p.PicIndex = index;
+    entries.push_back({static_cast<uint8_t>(p.PicId), w.Take()});
+  }
+  return win::WriteFileReplacing(fileName, EncodeDrawing(entries, signature), error);
+}
+
+bool TFreePicF::ReadDrawing(const std::string& fileName) {
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!win::ReadWholeFile(fileName, bytes, error)) {
+    ShowError("The drawing file " + Quoted(fileName) + " cannot be read: " + error);
+    return false;
+  }
+  const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
+  if (result.Status == DrawingReadStatus::BadFormatMark) {
+    ShowError("Invalid file format.");
+    return false;
+  }
+  bool damaged = result.Status == DrawingReadStatus::BadLength;
+  for (const DrawingEntry& e : result.Entries) {
+    std::unique_ptr<TPicBase> pic = CreatePicOfKind(static_cast<TPicType>(e.Kind));
+    if (!pic) continue;  // a kind this editor does not know: its bytes are skipped
+    ByteReader r(e.Record.data(), e.Record.size());
+    if (!pic->LoadFromBuffer(r)) {
+      damaged = true;
+      break;
+    }
+    pic->Choosed = false;
+    pic->PicIndex = static_cast<int32_t>(PicList.size());  // keeps PicIndex equal to the position
+    PicList.push_back(std::move(pic));
+  }
+  if (damaged) {
+    ShowError("Invalid file format.");
+    return false;
+  }
+  if (result.Status == DrawingReadStatus::Truncated) {
+    ShowError("The drawing file " + Quoted(fileName) + " ends early; the objects before the damage were loaded.");
+    return false;
+  }
+  return true;
+}
+
+bool TFreePicF::WriteDescription(std::string& error) {
+  std::vector<DescribedObject> objects;
+  objects.reserve(PicList.size());
+  for (const auto& p : PicList) objects.push_back(Describe(*p));
+  const std::string text = BuildPageDescription(objects).Text();
+  return win::WriteFileReplacing(IniFileName, text.data(), text.size(), error);
+}
+
+bool TFreePicF::SavePage(int32_t page) {
+  const std::string picture = PagePicturePath(page);
+  RedrawAll(true, false);
+  std::string error;
+  // The page picture goes back without the drawing. A picture that could not be read
+  // is not replaced by the white stand-in.
+  if (page_.Loaded()) {
+    const PixelImage& img = page_.Image();
+    if (!win::WriteFileReplacing(picture, EncodeBmp(img, img.SourceBits == 32 ? 32 : 24), error)) {
+      ShowError("The page picture " + Quoted(picture) + " could not be written: " + error);
+      return false;
+    }
+  }
+  const std::string drawing = win::ChangeExtension(picture, ".fdf");
+  if (!WriteDrawing(drawing, DrawingSignature::Page2011, error)) {
+    ShowError("The drawing file " + Quoted(drawing) + " could not be written: " + error);
+    return false;
+  }
+  IniFileName = win::DirectoryWithSeparator(PageFile) + std::to_string(page) + ".ini";
+  if (!WriteDescription(error)) {
+    ShowError("The page description " + Quoted(IniFileName) + " could not be written: " + error);
+    return false;
+  }
+  return true;
+}
+
+bool TFreePicF::LoadPage(int32_t page) {
+  const std::string picture = PagePicturePath(page);
+  if (!win::FileExists(picture)) return false;
+  const std::string drawing = win::ChangeExtension(picture, ".fdf");
+  if (!win::FileExists(drawing)) return false;
+  PageFile = picture;
+  ClearPics();
+  CurPic = nullptr;
+  SetMode(kModeArrow);
+  RedrawAll(false, true);
+  ReadDrawing(drawing);
+  CurPic = nullptr;
+  RedrawAll(false, true);
+  return true;
+}
+
+void TFreePicF::btn1Click() {
+  wchar_t buf[16] = {};
+  ::GetWindowTextW(ControlHandle("edtPage"), buf, 16);
+  GotoPageNo = ParseIntOr(win::WideToUtf8(buf), 1);
+  if (GotoPageNo == PageNo || !SavePage(PageNo)) return;
+  waitingForPage_ = true;
+  ::SetTimer(form_, EditorWindows::kTimerPage, 500, nullptr);
+  ::EnableWindow(image1_, FALSE);
+  SetButtonDown("SpeedButtonSelect", true);
+  SpeedButtonSelectClick();
+  const int64_t host = ParseInt64Or(HostWnd, 0);
+  if (host > 0) ::SendMessageA(reinterpret_cast<HWND>(static_cast<intptr_t>(host)), kPageMessage,
+                               static_cast<WPARAM>(GotoPageNo), 0);
+  SetMode(kModeWait);
+  // A host that answered while handling the message need not cost half a second.
+  if (waitingForPage_) tmrPageTimer();
+}
+
+void TFreePicF::StopWaitingForPage() {
+  waitingForPage_ = false;
+  ::KillTimer(form_, EditorWindows::kTimerPage);
+  ::EnableWindow(image1_, TRUE);
+  SetMode(kModeArrow);
+}
+
+void TFreePicF::tmrPageTimer() {
+  if (!waitingForPage_) return;
+  const std::string picture = PagePicturePath(GotoPageNo);
+  const std::string drawing = win::ChangeExtension(picture, ".fdf");
+  if (win::FileExists(drawing)) {
+    StopWaitingForPage();
+    if (LoadPage(GotoPageNo)) PageNo = GotoPageNo;
+  } else if (win::FileExists(picture)) {
+    PageFile = picture;
+    ClearPics();
+    CurPic = nullptr;
+    SetMode(kModeArrow);
+    RedrawAll(false, true);
+    PageNo = GotoPageNo;
+    StopWaitingForPage();
+  }
+}
+
+void TFreePicF::SpeedButton3Click() {
+  std::wstring dir = win::AnsiToWide(HostExeFolder() + "Bmps\\");
+  wchar_t file[MAX_PATH * 2] = {};
+  const std::wstring filter = Filter(L"BMP图象文件(*.bmp)", L"*.bmp");
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = form_;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH * 2;
+  ofn.lpstrInitialDir = dir.c_str();
+  ofn.lpstrDefExt = L"bmp";
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!::GetSaveFileNameW(&ofn)) return;
+  const std::string name = win::WideToAnsi(file);
+  RedrawAll(true, false);
+  ::GdiFlush();
+  PixelImage img;
+  img.Width = WorkBmp.Width();
+  img.Height = WorkBmp.Height();
+  img.XPelsPerMeter = page_.Image().XPelsPerMeter;
+  img.YPelsPerMeter = page_.Image().YPelsPerMeter;
+  img.Pixels.assign(WorkBmp.Bits(), WorkBmp.Bits() + static_cast<size_t>(img.Width) * static_cast<size_t>(img.Height));
+  for (uint32_t& px : img.Pixels) px &= 0x00FFFFFFu;
+  std::string error;
+  if (!win::WriteFileReplacing(name, EncodeBmp(img, page_.Image().SourceBits == 32 ? 32 : 24), error)) {
+    ShowError("The picture " + Quoted(name) + " could not be written: " + error);
+    return;
+  }
+  const std::string drawing = win::ChangeExtension(name, ".fdf");
+  if (!WriteDrawing(drawing, DrawingSignature::Save2004, error))
+    ShowError("The drawing file " + Quoted(drawing) + " could not be written: " + error);
+}
+
+void TFreePicF::SpeedButton2Click() {
+  std::wstring dir = win::AnsiToWide(HostExeFolder() + "Bmps\\");
+  wchar_t file[MAX_PATH * 2] = {};
+  const std::wstring filter = Filter(L"自由画图文件(*.fdf)", L"*.fdf");
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = form_;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH * 2;
+  ofn.lpstrInitialDir = dir.c_str();
+  ofn.lpstrDefExt = L"fdf";
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!::GetOpenFileNameW(&ofn)) return;
+  SpeedButton1Click();
+  ReadDrawing(win::WideToAnsi(file));
+  CurPic = nullptr;
+  RedrawAll(false, true);
+}
+
+void TFreePicF::SpeedButton1Click() {
+  if (!PicList.empty() &&
+      ::MessageBoxW(form_, L"Save changes?", L"Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    SpeedButton3Click();
+  ClearPics();
+  CurPic = nullptr;
+  SetMode(kModeArrow);
+  RedrawAll(false, true);
+}
+
+void TFreePicF::OnHiddenCommand(const std::string& name) {
+  if (name == "SpeedButton3") SpeedButton3Click();
+  else if (name == "SpeedButton2") SpeedButton2Click();
+  else if (name == "SpeedButton1") SpeedButton1Click();
+}
+
+}  // namespace vk

@@ -1,0 +1,377 @@
+#include "drawing/editor/FreePicU.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "drawing/editor/EditorModule.h"
+#include "drawing/editor/EditorWindows.h"
+#include "drawing/objects/PicFactory.h"
+#include "drawing/objects/PicFuns.h"
+#include "win/FileIO.h"
+#include "win/Text.h"
+
+namespace vk {
+
+namespace {
+
+TRect Intersect(const TRect& a, const TRect& b) {
+  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+  return r.IsEmpty() ? TRect{} : r;
+}
+
+bool Intersects(const TRect& a, const TRect& b) { return !Intersect(a, b).IsEmpty(); }
+
+// Copies the rows of rc from one 32-bit picture to another of the same size.
+void CopyPixels(const uint32_t* src, uint32_t* dst, int32_t width, const TRect& rc) {
+  const size_t n = static_cast<size_t>(rc.Right - rc.Left) * sizeof(uint32_t);
+  for (int32_t y = rc.Top; y < rc.Bottom; ++y) {
+    const size_t off = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(rc.Left);
+    std::memcpy(dst + off, src + off, n);
+  }
+}
+
+}  // namespace
+
+TFreePicF::TFreePicF(const EditorArgs& args) {
+  ImageWidth = args.ImageWidth;
+  ImageHeight = args.ImageHeight;
+  PageFile = args.PageFile;
+  StartScrollX = args.StartScrollX;
+  StartScrollY = args.StartScrollY;
+  PageCount = args.PageCount;
+  ThemeFile = args.ThemeFile;
+  IconFile = args.IconFile;
+  HostWnd = args.HostWnd;
+  // FormCreate
+  CreateTools();
+  CurLineWidth = 1;
+  CurLineStyle = 0;
+  CurLineColor = 255;
+  CurFillColor = 0xFFFFFF;
+}
+
+TFreePicF::~TFreePicF() {
+  if (form_) ::DestroyWindow(form_);
+  // Objects go from the last to the first, as the list was built up.
+  while (!PicList.empty()) PicList.pop_back();
+  FreeTools();
+}
+
+void TFreePicF::CreateTools() {
+  neutralPic_ = std::make_unique<TPicBase>();
+  CurPic = neutralPic_.get();
+  for (int kind = PIC_LINE; kind <= PIC_TEXT; ++kind) {
+    tools_[static_cast<size_t>(kind)] = CreatePicOfKind(static_cast<TPicType>(kind));
+    if (auto& t = tools_[static_cast<size_t>(kind)]) t->DrawEndEvent = [this](TPicBase* pic) { OnPicDrawEnd(pic); };
+  }
+  ClipPic = neutralPic_.get();
+}
+
+void TFreePicF::FreeTools() {
+  ClipPic = nullptr;
+  CurPic = nullptr;
+  for (auto& t : tools_) t.reset();
+}
+
+HWND TFreePicF::ControlHandle(const char* name) const {
+  int i = IndexOfToolButton(name);
+  if (i >= 0 && static_cast<size_t>(i) < buttons_.size()) return buttons_[static_cast<size_t>(i)];
+  i = IndexOfPropControl(name);
+  if (i >= 0 && static_cast<size_t>(i) < props_.size()) return props_[static_cast<size_t>(i)];
+  if (std::strcmp(name, "Panel1") == 0) return panel1_;
+  if (std::strcmp(name, "pnl1") == 0) return pnl1_;
+  if (std::strcmp(name, "ScrollBox1") == 0) return scrollBox1_;
+  if (std::strcmp(name, "Image1") == 0) return image1_;
+  return nullptr;
+}
+
+void TFreePicF::ShowModal() {
+  ManifestScope manifest;
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  EditorWindows classes;
+  if (!classes.Register()) return;
+  form_ = EditorWindows::CreateForm(this, ImageWidth, ImageHeight);
+  if (!form_) return;
+  CreateControls();
+
+  // Modal: the host's other windows wait until the editor closes.
+  const DWORD thread = ::GetCurrentThreadId();
+  ::EnumThreadWindows(thread, &TFreePicF::DisableHostWindow, reinterpret_cast<LPARAM>(this));
+
+  ::ShowWindow(form_, SW_SHOW);
+  FormShow();
+  ::SetTimer(form_, EditorWindows::kTimerApply, 1000, nullptr);
+
+  MSG msg;
+  while (!closed_) {
+    BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
+      break;
+    }
+    if (got < 0) break;
+    PreviewKey(msg);
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+
+  for (HWND w : disabledOwners_)
+    if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+  disabledOwners_.clear();
+  ::KillTimer(form_, EditorWindows::kTimerApply);
+  ::KillTimer(form_, EditorWindows::kTimerPage);
+  HWND f = form_;
+  form_ = nullptr;
+  ::DestroyWindow(f);
+  panel1_ = pnl1_ = scrollBox1_ = image1_ = nullptr;
+  buttons_.clear();
+  props_.clear();
+}
+
+BOOL CALLBACK TFreePicF::DisableHostWindow(HWND w, LPARAM self) {
+  auto* f = reinterpret_cast<TFreePicF*>(self);
+  if (w != f->form_ && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
+    ::EnableWindow(w, FALSE);
+    f->disabledOwners_.push_back(w);
+  }
+  return TRUE;
+}
+
+void TFreePicF::FormShow() {
+  // 1-2: the work bitmap takes the page picture's size.
+  RefreshPage();
+  // 3: the page number is the file name without "Page" and ".bmp".
+  const std::string numberText = PageNumberText(win::FileNamePart(PageFile));
+  ::SetWindowTextW(ControlHandle("edtPage"), win::AnsiToWide(numberText).c_str());
+  ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(PageCount, 1));
+  PageNo = ParseIntOr(numberText, 1);
+  // 4
+  RedrawAll(false, true);
+  CenterImage();
+  // 5
+  IniFileName = win::DirectoryWithSeparator(PageFile) + numberText + ".ini";
+  // 6: the theme file names a skin for the property bar; these controls use the system look.
+  // 7-8
+  ::SetFocus(scrollBox1_);
+  ApplyScroll(SB_HORZ, StartScrollX);
+  ApplyScroll(SB_VERT, StartScrollY);
+  // 9
+  if (!IconFile.empty()) {
+    const std::wstring icon = win::AnsiToWide(IconFile);
+    bigIcon_.Reset(static_cast<HICON>(::LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                                   ::GetSystemMetrics(SM_CYICON), LR_LOADFROMFILE)));
+    smallIcon_.Reset(static_cast<HICON>(::LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                     ::GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE)));
+    if (bigIcon_) ::SendMessageW(form_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    if (smallIcon_) ::SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+  }
+}
+
+void TFreePicF::RefreshPage() {
+  std::string error;
+  if (fullRebuild_) page_.Invalidate();
+  PageSource::Result r = page_.Refresh(PageFile, ImageWidth, ImageHeight, error);
+  if (r == PageSource::Result::Unchanged) return;
+  needFull_ = true;
+  const PixelImage& img = page_.Image();
+  if (WorkBmp.Width() != img.Width || WorkBmp.Height() != img.Height) SetPictureSize(img.Width, img.Height);
+  if (r == PageSource::Result::Failed && form_) {
+    ShowError("The page picture \u201C" + win::WideToUtf8(win::AnsiToWide(PageFile)) +
+              "\u201D cannot be read (" + error + "). The drawing goes on over a white page.");
+  }
+}
+
+void TFreePicF::SetPictureSize(int32_t width, int32_t height) {
+  imageCanvas_.reset();
+  workCanvas_.reset();
+  WorkBmp.Resize(width, height);
+  imageBmp_.Resize(width, height);
+  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp.Dc());
+  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_.Dc());
+  ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
+  taint_ = {};
+  tracker_.Reset();
+  if (image1_) {
+    ::SetWindowPos(image1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    CenterImage();
+  }
+}
+
+void TFreePicF::RedrawAll(bool deselect, bool show) {
+  if (deselect)
+    for (auto& p : PicList) p->Choosed = false;
+  RefreshPage();
+  const TRect full{0, 0, WorkBmp.Width(), WorkBmp.Height()};
+  TRect dirty = tracker_.Update(PicList);
+  if (needFull_ || fullRebuild_) {
+    dirty = full;
+    needFull_ = false;
+  }
+  dirty = Intersect(dirty, full);
+  if (!dirty.IsEmpty()) {
+    ::GdiFlush();
+    CopyPixels(page_.Image().Pixels.data(), WorkBmp.Bits(), full.Right, dirty);
+    HDC dc = WorkBmp.Dc();
+    win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
+    ::SelectClipRgn(dc, clip.Get());
+    for (auto& p : PicList)
+      if (fullRebuild_ || Intersects(RenderTracker::VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
+    ::SelectClipRgn(dc, nullptr);
+    unshown_ = Union(unshown_, dirty);
+  }
+  if (show) {
+    TakeTaint();
+    TRect r = Intersect(Union(unshown_, taint_), full);
+    unshown_ = {};
+    taint_ = {};
+    if (!r.IsEmpty()) {
+      ::GdiFlush();
+      CopyPixels(WorkBmp.Bits(), imageBmp_.Bits(), full.Right, r);
+      ShowRect(r);
+    }
+  }
+}
+
+void TFreePicF::TakeTaint() {
+  RECT rc{};
+  if (!imageBmp_.Dc()) return;
+  if (::GetBoundsRect(imageBmp_.Dc(), &rc, DCB_RESET) & DCB_SET) {
+    TRect t = Intersect(win::FromRECT(rc), TRect{0, 0, imageBmp_.Width(), imageBmp_.Height()});
+    taint_ = Union(taint_, t);
+    ShowRect(t);
+  }
+}
+
+void TFreePicF::ShowRect(const TRect& rc) {
+  if (!image1_ || rc.IsEmpty()) return;
+  RECT r = win::ToRECT(rc);
+  ::InvalidateRect(image1_, &r, FALSE);
+}
+
+void TFreePicF::CenterImage() {
+  if (!scrollBox1_ || !image1_) return;
+  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  // Two passes: showing one scroll bar can make the other necessary.
+  for (int pass = 0; pass < 2; ++pass) {
+    RECT client{};
+    ::GetClientRect(scrollBox1_, &client);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    si.nMax = std::max(w - 1, 0);
+    si.nPage = static_cast<UINT>(client.right);
+    ::SetScrollInfo(scrollBox1_, SB_HORZ, &si, TRUE);
+    si.nMax = std::max(h - 1, 0);
+    si.nPage = static_cast<UINT>(client.bottom);
+    ::SetScrollInfo(scrollBox1_, SB_VERT, &si, TRUE);
+  }
+  RECT client{};
+  ::GetClientRect(scrollBox1_, &client);
+  imageLeft_ = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
+  imageTop_ = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
+  ::SetWindowPos(image1_, nullptr, imageLeft_, imageTop_, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int32_t TFreePicF::ScrollPos(int bar) const {
+  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, 0, 0};
+  if (!scrollBox1_ || !::GetScrollInfo(scrollBox1_, bar, &si)) return 0;
+  return si.nPos;
+}
+
+void TFreePicF::ApplyScroll(int bar, int32_t pos) {
+  if (!scrollBox1_) return;
+  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, 0, 0};
+  si.nPos = pos;
+  ::SetScrollInfo(scrollBox1_, bar, &si, TRUE);  // clamps to the range
+  CenterImage();
+}
+
+void TFreePicF::FormResize() {
+  if (!form_) return;
+  RECT rc{};
+  ::GetClientRect(form_, &rc);
+  const EditorLayout l = LayoutForClient(rc.right, rc.bottom);
+  auto place = [](HWND w, const TRect& r) {
+    if (w) ::SetWindowPos(w, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(panel1_, l.Toolbar);
+  place(pnl1_, l.PropertyBar);
+  place(scrollBox1_, l.ScrollBox);
+  CenterImage();
+}
+
+// --- buttons ---
+
+void TFreePicF::SpeedButtonApplyClick() {
+  Applied = true;
+  if (!SavePage(PageNo)) {
+    Applied = false;  // nothing is lost: the window stays open
+    return;
+  }
+  closed_ = true;
+}
+
+void TFreePicF::SpeedButtonExitClick() {
+  Applied = false;
+  RequestClose();
+}
+
+void TFreePicF::RequestClose() {
+  if (closing_) return;
+  closing_ = true;
+  const bool close = FormClose();
+  closing_ = false;
+  if (close) closed_ = true;
+}
+
+bool TFreePicF::FormClose() {
+  if (!PicList.empty() && !Applied) {
+    int answer = ::MessageBoxW(form_, L"Do you want to save changes?", L"Quillora Studio", MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDYES && !SavePage(PageNo)) return false;
+  }
+  ::KillTimer(form_, EditorWindows::kTimerApply);
+  return true;
+}
+
+void TFreePicF::tmr1Timer() { SetButtonEnabled("SpeedButtonApply", !PicList.empty()); }
+
+void TFreePicF::OnPicDrawEnd(TPicBase* pic) {
+  std::unique_ptr<TPicBase> copy = CreatePicOfKind(pic->PicId);
+  if (copy) {
+    copy->Assign(*pic);
+    copy->PicIndex = static_cast<int32_t>(PicList.size());
+    PicList.push_back(std::move(copy));
+  }
+  RedrawAll(false, true);
+}
+
+void TFreePicF::ShowError(const std::string& utf8Text) {
+  ::MessageBoxW(form_, win::Utf8ToWide(utf8Text).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+void TFreePicF::SetButtonEnabled(const char* name, bool enabled) {
+  if (HWND b = ControlHandle(name)) ::EnableWindow(b, enabled ? TRUE : FALSE);
+}
+
+bool TFreePicF::ButtonEnabled(const char* name) const {
+  HWND b = ControlHandle(name);
+  return b && ::IsWindowEnabled(b);
+}
+
+void TFreePicF::SetButtonDown(const char* name, bool down) {
+  int i = IndexOfToolButton(name);
+  if (i < 0 || static_cast<size_t>(i) >= buttonDown_.size()) return;
+  const ToolButtonDef& def = ToolButtons()[static_cast<size_t>(i)];
+  if (down && def.Group != 0) {
+    for (size_t j = 0; j < buttonDown_.size(); ++j)
+      if (j != static_cast<size_t>(i) && ToolButtons()[j].Group == def.Group && buttonDown_[j]) {
+        buttonDown_[j] = false;
+        ::InvalidateRect(buttons_[j], nullptr, FALSE);
+      }
+  }
+  buttonDown_[static_cast<size_t>(i)] = down;
+  ::InvalidateRect(buttons_[static_cast<size_t>(i)], nullptr, FALSE);
+}
+
+}  // namespace vk

@@ -1,0 +1,231 @@
+#pragma once
+// TFreePicF: the editor window. It owns the object list, the tool templates, the
+// clipboard, the work bitmap and its controls, and turns the user's input into
+// operations on the picture objects.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/DrawingFile.h"
+#include "core/EditorArgs.h"
+#include "core/EditorLayout.h"
+#include "drawing/editor/PageSource.h"
+#include "drawing/editor/RenderTracker.h"
+#include "drawing/objects/PicBase.h"
+#include "win/Canvas.h"
+#include "win/Dib.h"
+#include "win/Handle.h"
+
+namespace vk {
+
+// Mode values of the drawing surface (its cursor), as the editor's handlers read them.
+enum : int32_t {
+  kModeArrow = -2,
+  kModeSizeNWSE = -8,
+  kModeSizeNS = -7,
+  kModeSizeNESW = -6,
+  kModeSizeWE = -9,
+  kModeMove = -22,
+  kModeLineEnd = 31,
+  kModeTrunVer = 32,
+  kModeWait = -11,
+};
+
+class TFreePicF {
+ public:
+  explicit TFreePicF(const EditorArgs& args);  // FormCreate
+  ~TFreePicF();
+  TFreePicF(const TFreePicF&) = delete;
+  TFreePicF& operator=(const TFreePicF&) = delete;
+
+  // Creates the window, shows it and runs its modal loop until it closes.
+  void ShowModal();
+
+  // --- what tests and the redraw benchmark look at ---
+  HWND Handle() const { return form_; }
+  HWND ControlHandle(const char* name) const;  // a toolbar or property bar control by name
+  HWND SurfaceHandle() const { return image1_; }
+  HWND ScrollBoxHandle() const { return scrollBox1_; }
+  const std::vector<std::unique_ptr<TPicBase>>& Pics() const { return PicList; }
+  int32_t Mode() const { return mode_; }
+  int32_t CurrentPageNo() const { return PageNo; }
+  const std::string& CurrentPageFile() const { return PageFile; }
+  const win::Dib& ImagePicture() const { return imageBmp_; }
+  const win::Dib& WorkBitmap() const { return WorkBmp; }
+  TPicBase* Current() const { return CurPic; }
+  // The rebuild strategy: only what changed (the default), or everything on every redraw.
+  void SetFullRebuild(bool full) { fullRebuild_ = full; }
+
+  void RedrawAll(bool deselect, bool show);
+
+ private:
+  friend class EditorWindows;
+
+  // --- life of the form ---
+  void CreateControls();
+  void FormShow();
+  bool FormClose();  // false keeps the window open (a failed save)
+  void FormResize();
+  void CreateTools();
+  void FreeTools();
+  void CenterImage();
+  void SetPictureSize(int32_t width, int32_t height);
+  void ApplyScroll(int bar, int32_t pos);
+  int32_t ScrollPos(int bar) const;
+  LRESULT OnFormMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+  void OnCommand(HWND ctl, int code);
+  void OnDrawItem(const DRAWITEMSTRUCT& dis);
+  bool PreviewKey(const MSG& msg);
+  void RequestClose();
+  static BOOL CALLBACK DisableHostWindow(HWND w, LPARAM self);
+  void ShowError(const std::string& utf8Text);
+
+  // --- toolbar ---
+  void OnToolButton(size_t index);
+  void OnHiddenCommand(const std::string& name);
+  void SetButtonEnabled(const char* name, bool enabled);
+  void SetButtonDown(const char* name, bool down);
+  bool ButtonEnabled(const char* name) const;
+  void SpeedButtonApplyClick();
+  void SpeedButtonExitClick();
+  void tmr1Timer();
+  void OnPicDrawEnd(TPicBase* pic);
+
+  // --- tools and mouse ---
+  void SetMode(int32_t mode);
+  HCURSOR CursorForMode(int32_t mode) const;
+  bool ToolExists(int32_t tag) const;
+  void SpeedButton8Click(int32_t tag);
+  void SpeedButtonSelectClick();
+  uint8_t FindPicAt(TPoint p, int32_t& index);
+  void UpdateHoverCursor(int32_t x, int32_t y);
+  POINT SurfaceToBox(int32_t x, int32_t y) const;
+  void Image1MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  void Image1MouseMove(TShiftState shift, int32_t x, int32_t y);
+  void Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  void Image1DblClick();
+  void OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y);
+  void OnSurfaceCaptureLost(HWND newCapture);
+  void FormKeyDown(UINT key);
+
+  // --- selection, clipboard, object list ---
+  bool IsListed(const TPicBase* pic) const;
+  void ForgetObject(const TPicBase* pic);
+  void RemovePicAt(size_t index);
+  void FreeAllPics();
+  void SpeedButton4Click(int32_t tag);
+  void UpdateEditButtons();
+  void RenumberPics();
+  void DeselectAll();
+  void ClearPics();
+  void SpeedButton20Click();
+  void SpeedButton1Click();
+  void PopupPicMenu();
+  void OnPicMenuItem(const struct PicMenuItem& item);
+
+  // --- property bar and style items ---
+  void InstallPropertyBarFilters();
+  bool FillTicked() const;
+  void OnPropCommand(size_t index, int code);
+  void cbbLineWExit();
+  void cbbLineWChange();
+  void cbbLineStypeChange();
+  void cbbLineStypeDrawItem(const DRAWITEMSTRUCT& dis);
+  void pnlLineColorClick();
+  void pnlFillColorClick();
+  void schckbxFillColorClick();
+  void N1Click();
+  void N20Click(int32_t tag);
+  void N3Click(int32_t tag);
+  void N10Click(int32_t tag);
+  void N26Click(int32_t tag);
+
+  // --- drawing file and page files ---
+  std::string PagePicturePath(int32_t page) const;
+  bool WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error);
+  bool ReadDrawing(const std::string& fileName);
+  bool WriteDescription(std::string& error);
+  bool SavePage(int32_t page);  // tells the user what failed
+  bool LoadPage(int32_t page);
+  void btn1Click();
+  void tmrPageTimer();
+  void StopWaitingForPage();
+  void SpeedButton3Click();
+  void SpeedButton2Click();
+
+  // --- redraw ---
+  void RefreshPage();
+  void TakeTaint();
+  void ShowRect(const TRect& rc);
+
+  // Library variables and export parameters.
+  int32_t ImageWidth = 100;
+  int32_t ImageHeight = 100;
+  std::string PageFile, ThemeFile, IconFile, HostWnd;
+  int32_t StartScrollX = 0, StartScrollY = 0, PageCount = 1;
+  int32_t PageNo = 1;
+  int32_t GotoPageNo = 0;
+  std::string IniFileName;
+
+  // The drawing.
+  std::vector<std::unique_ptr<TPicBase>> PicList;
+  TPicBase* CurPic = nullptr;
+  std::unique_ptr<TPicBase> neutralPic_;  // what CurPic and ClipPic start as
+  TPicBase* ClipPic = nullptr;
+  std::unique_ptr<TPicBase> clipCopy_;  // the clipboard's own copy of a removed object
+  std::array<std::unique_ptr<TPicBase>, 9> tools_;  // by kind 1..8; index 0 unused
+
+  // The property bar's remembered line and fill.
+  int32_t CurLineWidth = 1;
+  uint8_t CurLineStyle = 0;
+  uint32_t CurLineColor = 255;
+  uint32_t CurFillColor = 0xFFFFFF;
+
+  // Mouse state.
+  int32_t DownX = 0, DownY = 0, LastX = 0, LastY = 0;
+  uint8_t HitCode = 0;
+  bool MovedSinceDown = false;
+  bool ButtonIsDown = false;
+  bool Applied = false;
+  int32_t DownScrollX = 0, DownScrollY = 0, DownBoxX = 0, DownBoxY = 0;
+  bool NoDeleteConfirm = false;
+  int32_t mode_ = kModeArrow;
+
+  // Pictures: the work bitmap (page + objects) and the surface's own picture, on which
+  // rubber bands are drawn.
+  win::Dib WorkBmp;
+  win::Dib imageBmp_;
+  std::unique_ptr<win::Canvas> workCanvas_;
+  std::unique_ptr<win::Canvas> imageCanvas_;
+  PageSource page_;
+  RenderTracker tracker_;
+  TRect taint_;    // what was drawn on the surface's picture since the last redraw
+  TRect unshown_;  // what the work bitmap has that the surface has not shown yet
+  bool fullRebuild_ = false;
+  bool needFull_ = true;
+  std::string pageError_;
+
+  // Windows.
+  HWND form_ = nullptr;
+  HWND panel1_ = nullptr, pnl1_ = nullptr, scrollBox1_ = nullptr, image1_ = nullptr;
+  std::vector<HWND> buttons_;          // parallel to ToolButtons()
+  std::vector<bool> buttonDown_;
+  std::vector<HWND> props_;            // parallel to PropControls()
+  HWND pageSpin_ = nullptr;            // the up-down half of the page box
+  win::Font captionFont_, labelFont_;
+  win::Brush barBrush_;
+  win::Icon bigIcon_, smallIcon_;
+  int32_t imageLeft_ = 0, imageTop_ = 0;
+  bool waitingForPage_ = false;
+  bool closing_ = false;
+  bool closed_ = false;
+  std::vector<HWND> disabledOwners_;
+};
+
+}  // namespace vk

@@ -1,0 +1,35 @@
+#pragma once
+// PicMenu: the object popup menu, as data, so its items and their enabling are testable.
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+namespace vk {
+
+enum class PicMenuHandler { None, N16Click, N1Click, N20Click, N3Click, N10Click, N26Click, N11Click, N3D1Click };
+
+struct PicMenuItem {
+  const char* Name;
+  const char* Caption;  // UTF-8; "-" is a separator
+  int32_t Tag;
+  PicMenuHandler Handler;
+  const char* Parent;  // name of the submenu it sits in, or null for the top level
+  bool Visible;
+};
+
+std::span<const PicMenuItem> PicMenuItems();
+int IndexOfPicMenuItem(const char* name);
+inline constexpr UINT kPicMenuFirstId = 1000;
+
+// Which items the object popup enables for the current object's kind.
+struct PicMenuEnabling {
+  bool N1, N2, X1, N6, N11, G1;
+};
+// kind is the object's PicId; arcNotPlainArc tells a sector or chord from an arc.
+PicMenuEnabling PicMenuEnablingFor(uint8_t kind, bool arcNotPlainArc);
+
+// Builds the popup (submenus included). The caller owns the result.
+HMENU BuildPicMenu(const PicMenuEnabling& e);
+
+}  // namespace vk

@@ -1,0 +1,37 @@
+#pragma once
+// Finds what part of the work bitmap a redraw must rebuild: the union of the old and new
+// extents (handles included) of every object that changed, appeared, disappeared or
+// moved in the z-order since the last redraw. Objects are compared by their saved record,
+// which holds everything they draw.
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "core/Geometry.h"
+#include "drawing/objects/PicBase.h"
+
+namespace vk {
+
+class RenderTracker {
+ public:
+  using List = std::vector<std::unique_ptr<TPicBase>>;
+
+  // The area to rebuild (empty when nothing changed); remembers the objects' state.
+  TRect Update(const List& list);
+  // Forget everything: the next Update reports every object.
+  void Reset() { seen_.clear(); }
+
+  // What an object may paint: its bounding rect grown by its pen and its handles.
+  static TRect VisualExtent(const TPicBase& pic);
+
+ private:
+  struct Seen {
+    std::vector<uint8_t> Record;
+    size_t Position = 0;
+    TRect Extent;
+  };
+  std::unordered_map<const TPicBase*, Seen> seen_;
+};
+
+}  // namespace vk

@@ -1,0 +1,13 @@
+#pragma once
+// Objects by kind, for the editor's tool templates and the drawing-file reader.
+#include <memory>
+
+#include "drawing/objects/PicBase.h"
+
+namespace vk {
+
+// A new default object of the class for kind; null for a kind without a class
+// (PIC_NONE, PIC_IMAG, values outside the enumeration, and kinds not built yet).
+std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind);
+
+}  // namespace vk

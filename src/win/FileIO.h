@@ -1,0 +1,37 @@
+#pragma once
+// Whole-file reads and crash-safe writes. Paths are 8-bit text in the system code page,
+// as the host passes them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vk::win {
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::string& error);
+
+// Writes to a temporary file in the same folder, then moves it over the target, so a
+// failed write never leaves a half-written file where a good one was.
+bool WriteFileReplacing(const std::string& path, const void* data, size_t size, std::string& error);
+inline bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+  return WriteFileReplacing(path, bytes.data(), bytes.size(), error);
+}
+
+bool FileExists(const std::string& path);
+bool DeleteFileIfExists(const std::string& path);
+
+// Size and last-write time, for noticing that a file changed on disk.
+struct FileStamp {
+  uint64_t Size = 0;
+  uint64_t WriteTime = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+bool GetFileStamp(const std::string& path, FileStamp& out);
+
+// "C:\a\Page3.bmp" -> "C:\a\" ; "Page3.bmp"
+std::string DirectoryWithSeparator(const std::string& path);
+std::string FileNamePart(const std::string& path);
+std::string ChangeExtension(const std::string& path, const std::string& ext);
+
+std::string LastErrorText(unsigned long code);
+
+}  // namespace vk::win

@@ -1,0 +1,129 @@
+#pragma once
+// Shared by the shape tests: a patterned memory surface, pixel snapshots, held keys.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drawing/objects/PicBase.h"
+#include "drawing/objects/PicFactory.h"
+#include "win/Canvas.h"
+#include "win/Dib.h"
+
+namespace shapetest {
+
+inline constexpr int kSurfaceW = 320;
+inline constexpr int kSurfaceH = 240;
+
+// A surface with a background that no drawing colour matches everywhere, so an XOR or
+// NOT-XOR trace shows up whatever the pen colour.
+struct Surface {
+  vk::win::Dib dib{kSurfaceW, kSurfaceH};
+  std::unique_ptr<vk::win::Canvas> canvas;
+  Surface() {
+    ::GdiFlush();
+    uint32_t* bits = dib.Bits();
+    for (int y = 0; y < kSurfaceH; ++y)
+      for (int x = 0; x < kSurfaceW; ++x)
+        bits[y * kSurfaceW + x] = static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) |
+                                  (static_cast<uint32_t>((x * 5 + y * 29) & 0xFF) << 8) |
+                                  (static_cast<uint32_t>((x ^ y) & 0xFF) << 16);
+    canvas = std::make_unique<vk::win::Canvas>(dib.Dc());
+  }
+  vk::win::Canvas& C() { return *canvas; }
+  // Pixels without the unused top byte (NOT-XOR sets it).
+  std::vector<uint32_t> Pixels() const {
+    ::GdiFlush();
+    const uint32_t* bits = dib.Bits();
+    std::vector<uint32_t> out(bits, bits + kSurfaceW * kSurfaceH);
+    for (uint32_t& p : out) p &= 0x00FFFFFFu;
+    return out;
+  }
+};
+
+inline size_t CountDifferent(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+  size_t n = 0;
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
+  return n;
+}
+
+// Holds keys in this thread's key state, as GetKeyState sees them, for one scope.
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::initializer_list<int> keys) {
+    ::GetKeyboardState(saved_);
+    BYTE state[256];
+    ::GetKeyboardState(state);
+    for (int vk : keys) state[vk] |= 0x80;
+    ::SetKeyboardState(state);
+  }
+  ~HeldKeys() { ::SetKeyboardState(saved_); }
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+
+ private:
+  BYTE saved_[256]{};
+};
+
+// The bytes of 32-bit little-endian integers.
+inline std::vector<uint8_t> Le32(std::initializer_list<int32_t> values) {
+  std::vector<uint8_t> out;
+  for (int32_t v : values)
+    for (int s = 0; s < 32; s += 8) out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> s));
+  return out;
+}
+
+// A creation by mouse: press, moves with the left button held, release.
+struct Gesture {
+  vk::TPoint down;
+  std::vector<vk::TPoint> moves;
+  vk::TShiftState keys = 0;  // kShiftKey / kCtrlKey held throughout
+};
+
+// Creates a figure of kind with pen and brush through the gesture on a patterned
+// surface and checks what creation by mouse promises: the rubber band shows while the
+// mouse moves, the release fires DrawEndEvent once, and afterwards the surface holds
+// exactly what drawing the finished figure alone gives. Returns the template.
+inline std::unique_ptr<vk::TPicBase> CreateByMouse(vk::TPicType kind, const vk::PenAttrs& pen,
+                                                   const vk::BrushAttrs& brush, const Gesture& g) {
+  auto pic = vk::CreatePicOfKind(kind);
+  if (!pic) {
+    ADD_FAILURE() << "no class for kind " << int(kind);
+    return pic;
+  }
+  pic->PicPen = pen;
+  pic->PicBrush = brush;
+  int fired = 0;
+  pic->DrawEndEvent = [&](vk::TPicBase* done) {
+    EXPECT_EQ(done, pic.get());
+    ++fired;
+  };
+  Surface s;
+  const auto before = s.Pixels();
+  const vk::TShiftState held = vk::kLeftButton | g.keys;
+  pic->DrawMouseDown(s.C(), kind, vk::TMouseButton::Left, held, g.down);
+  for (const vk::TPoint& m : g.moves) {
+    pic->DrawMouseMove(s.C(), kind, held, m);
+    EXPECT_GT(CountDifferent(s.Pixels(), before), 0u) << "no rubber band at " << m.X << "," << m.Y;
+  }
+  pic->Choosed = true;  // as the editor does before the release
+  pic->DrawMouseUp(s.C(), kind, vk::TMouseButton::Left, g.keys, g.moves.empty() ? g.down : g.moves.back());
+  EXPECT_EQ(fired, 1);
+  pic->DrawEndEvent = nullptr;
+
+  Surface alone;
+  auto copy = pic->CreateEmpty();
+  copy->Assign(*pic);
+  copy->Choosed = false;
+  copy->Draw(alone.C());
+  const auto after = s.Pixels();
+  EXPECT_EQ(CountDifferent(after, alone.Pixels()), 0u) << "the rubber band left a trace";
+  EXPECT_GT(CountDifferent(after, before), 0u) << "nothing was drawn";
+  return pic;
+}
+
+}  // namespace shapetest
