@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "drawing/editor/EditorIds.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/ToolGlyphs.h"
@@ -14,13 +15,6 @@
 #include "win/Text.h"
 
 namespace vk {
-
-namespace {
-
-constexpr int kIdToolbar = 10, kIdPropertyBar = 11, kIdScrollBox = 12, kIdImage = 13;
-constexpr int kIdFirstButton = 100, kIdFirstProp = 200;
-
-}  // namespace
 
 void TFreePicF::CreateControls() {
   captionFont_.Reset(::CreateFontW(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Arial"));
@@ -104,6 +98,7 @@ void TFreePicF::CreateControls() {
       ::SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.Get()), FALSE);
     props_[i] = w;
   }
+  InstallPropertyBarFilters();
   FormResize();
 }
 

@@ -235,6 +235,11 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
   }
 }
 
+void TFreePicF::AppendPic(std::unique_ptr<TPicBase> pic) {
+  pic->PicIndex = static_cast<int32_t>(PicList.size());
+  PicList.push_back(std::move(pic));
+}
+
 void TFreePicF::TakeTaint() {
   RECT rc{};
   if (!imageBmp_.Dc()) return;
@@ -254,23 +259,38 @@ void TFreePicF::ShowRect(const TRect& rc) {
 void TFreePicF::CenterImage() {
   if (!scrollBox1_ || !image1_) return;
   const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
-  // Two passes: showing one scroll bar can make the other necessary.
+  // Two passes: showing one scroll bar can make the other necessary. Scroll bars are
+  // only touched when their range or page changes; redrawing them is slow.
   for (int pass = 0; pass < 2; ++pass) {
     RECT client{};
     ::GetClientRect(scrollBox1_, &client);
+    const ScrollRanges want{w, h, client.right, client.bottom};
+    if (want == ranges_) break;
+    ranges_ = want;
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
     si.nMax = std::max(w - 1, 0);
-    si.nPage = static_cast<UINT>(client.right);
+    si.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
     ::SetScrollInfo(scrollBox1_, SB_HORZ, &si, TRUE);
     si.nMax = std::max(h - 1, 0);
-    si.nPage = static_cast<UINT>(client.bottom);
+    si.nPage = static_cast<UINT>(std::max<LONG>(client.bottom, 0));
     ::SetScrollInfo(scrollBox1_, SB_VERT, &si, TRUE);
   }
+  PlaceImage();
+}
+
+void TFreePicF::PlaceImage() {
   RECT client{};
   ::GetClientRect(scrollBox1_, &client);
-  imageLeft_ = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
-  imageTop_ = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
-  ::SetWindowPos(image1_, nullptr, imageLeft_, imageTop_, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  const int32_t left = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
+  const int32_t top = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
+  RECT now{};
+  ::GetWindowRect(image1_, &now);
+  ::MapWindowPoints(nullptr, scrollBox1_, reinterpret_cast<POINT*>(&now), 2);
+  imageLeft_ = left;
+  imageTop_ = top;
+  if (now.left == left && now.top == top && now.right - now.left == w && now.bottom - now.top == h) return;
+  ::SetWindowPos(image1_, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int32_t TFreePicF::ScrollPos(int bar) const {
@@ -281,10 +301,15 @@ int32_t TFreePicF::ScrollPos(int bar) const {
 
 void TFreePicF::ApplyScroll(int bar, int32_t pos) {
   if (!scrollBox1_) return;
-  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, 0, 0};
+  SCROLLINFO si{sizeof si, SIF_POS | SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  ::GetScrollInfo(scrollBox1_, bar, &si);
+  const int32_t maxPos = std::max<int32_t>(si.nMax - static_cast<int32_t>(si.nPage) + 1, 0);
+  pos = std::clamp<int32_t>(pos, 0, maxPos);
+  if (pos == si.nPos) return;
+  si.fMask = SIF_POS;
   si.nPos = pos;
-  ::SetScrollInfo(scrollBox1_, bar, &si, TRUE);  // clamps to the range
-  CenterImage();
+  ::SetScrollInfo(scrollBox1_, bar, &si, TRUE);
+  PlaceImage();
 }
 
 void TFreePicF::FormResize() {

@@ -60,6 +60,8 @@ class TFreePicF {
   void SetFullRebuild(bool full) { fullRebuild_ = full; }
 
   void RedrawAll(bool deselect, bool show);
+  // Puts an object on top of the drawing, numbered by its position (tools and tests).
+  void AppendPic(std::unique_ptr<TPicBase> pic);
 
  private:
   friend class EditorWindows;
@@ -72,6 +74,7 @@ class TFreePicF {
   void CreateTools();
   void FreeTools();
   void CenterImage();
+  void PlaceImage();
   void SetPictureSize(int32_t width, int32_t height);
   void ApplyScroll(int bar, int32_t pos);
   int32_t ScrollPos(int bar) const;
@@ -222,6 +225,11 @@ class TFreePicF {
   win::Brush barBrush_;
   win::Icon bigIcon_, smallIcon_;
   int32_t imageLeft_ = 0, imageTop_ = 0;
+  struct ScrollRanges {
+    int32_t Width = -1, Height = -1, ClientWidth = -1, ClientHeight = -1;
+    bool operator==(const ScrollRanges&) const = default;
+  };
+  ScrollRanges ranges_;
   bool waitingForPage_ = false;
   bool closing_ = false;
   bool closed_ = false;

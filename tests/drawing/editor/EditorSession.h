@@ -1,0 +1,42 @@
+#pragma once
+// Runs the real editor export on the test's thread while a driver thread works the
+// window, the way a host and a user would.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vkt {
+
+struct ExportTexts {
+  std::string Width = "900", Height = "700", PageFile, ScrollX = "0", ScrollY = "0", Pages = "3", Theme, Icon, Host;
+};
+
+// The editor's window parts, found by the driver.
+struct EditorWindow {
+  HWND Form = nullptr, ScrollBox = nullptr, Surface = nullptr;
+  HWND Control(const char* name) const;
+  // Screen point of a page pixel, and a click on a toolbar or property bar control.
+  POINT Page(int x, int y) const;
+  void Press(const char* control) const;
+};
+
+// Calls the export with texts; driver runs on another thread with the found window.
+// Whatever the driver leaves open is closed (answering No) so a failing test ends.
+// Returns false when the window never appeared.
+bool RunEditorSession(const ExportTexts& texts, const std::function<void(EditorWindow&)>& driver);
+
+// Calls the export once with raw argument pointers (null ones included) and closes the
+// window as soon as it shows; returns its size and caption.
+struct SeenWindow {
+  bool Appeared = false;
+  RECT Rect{};
+  std::wstring Caption;
+};
+SeenWindow ShowAndClose(const char* const* const args[9]);
+
+std::vector<uint8_t> FileBytes(const std::string& path);
+bool Exists(const std::string& path);
+
+}  // namespace vkt

@@ -1,0 +1,109 @@
+// The redraw that rebuilds only what changed must show exactly what a full rebuild shows.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "GuiDriver.h"
+#include "PageHost.h"
+#include "Scene.h"
+#include "drawing/editor/FreePicU.h"
+
+namespace {
+
+std::vector<uint32_t> Pixels(const vk::win::Dib& d) {
+  ::GdiFlush();
+  std::vector<uint32_t> p(d.Bits(), d.Bits() + static_cast<size_t>(d.Width()) * static_cast<size_t>(d.Height()));
+  for (uint32_t& v : p) v &= 0x00FFFFFFu;
+  return p;
+}
+
+size_t Differences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+  if (a.size() != b.size()) return static_cast<size_t>(-1);
+  size_t n = 0;
+  for (size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+  return n;
+}
+
+TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
+  const std::string dir = vkt::FreshFolder("redraw");
+  std::string err;
+  ASSERT_TRUE(pagehost::WritePagePicture(dir, 1, 900, 700, err)) << err;
+  vk::EditorArgs args;
+  args.ImageWidth = 1000;
+  args.ImageHeight = 720;
+  args.PageFile = pagehost::PagePicturePath(dir, 1);
+  vkt::GuiThread gui;
+  vk::TFreePicF form(args);
+
+  std::vector<std::string> failures;
+  std::thread driver([&] {
+    if (!vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics")) {
+      failures.push_back("no window");
+      return;
+    }
+    HWND surface = nullptr;
+    auto check = [&](const char* step) {
+      gui.Run([&] {
+        // What the user sees now, and what a redraw that rebuilds only the changes gives.
+        const auto shown = Pixels(form.ImagePicture());
+        form.RedrawAll(false, true);
+        const auto fastImage = Pixels(form.ImagePicture());
+        const auto fastWork = Pixels(form.WorkBitmap());
+        form.SetFullRebuild(true);
+        form.RedrawAll(false, true);
+        form.SetFullRebuild(false);
+        const auto full = Pixels(form.ImagePicture());
+        const size_t ds = Differences(shown, full);
+        const size_t di = Differences(fastImage, full);
+        const size_t dw = Differences(fastWork, Pixels(form.WorkBitmap()));
+        if (ds || di || dw)
+          failures.push_back(std::string(step) + ": " + std::to_string(ds) + " shown, " + std::to_string(di) +
+                             " surface and " + std::to_string(dw) + " work pixels differ");
+      });
+    };
+    auto mouse = [&](UINT msg, WPARAM keys, int x, int y) {
+      gui.Run([&] { ::SendMessageW(surface, msg, keys, MAKELPARAM(x, y)); });
+    };
+    gui.Run([&] {
+      surface = form.SurfaceHandle();
+      for (auto& p : vkt::MakeScene(120, 900, 700)) form.AppendPic(std::move(p));
+      form.RedrawAll(false, true);
+    });
+    check("first drawing");
+    // Select an object by its body: a click on a rectangle's outline (object 1).
+    const vk::TRect r = form.Pics()[1]->GetRect();
+    const int bx = r.Left + 1, by = (r.Top + r.Bottom) / 2;
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON, bx, by);
+    check("selected");
+    for (int i = 1; i <= 5; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, bx + 9 * i, by + 7 * i);
+    mouse(WM_LBUTTONUP, 0, bx + 45, by + 35);
+    check("moved by the mouse");
+    gui.Run([&] {
+      for (int i = 0; i < 3; ++i) {
+        ::SendMessageW(form.Handle(), WM_NULL, 0, 0);
+        form.Current()->MoveBy(*std::make_unique<vk::win::Canvas>(form.ImagePicture().Dc()), {-1, 0});
+        form.RedrawAll(false, true);
+      }
+    });
+    check("moved by one pixel");
+    // A resize by the bottom-right handle, then a click on empty paper in arrow mode.
+    const vk::TRect r2 = form.Pics()[1]->GetRect();
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON, r2.Right - 2, r2.Bottom - 2);
+    for (int i = 1; i <= 4; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, r2.Right - 2 + 6 * i, r2.Bottom - 2 + 4 * i);
+    mouse(WM_LBUTTONUP, 0, r2.Right + 22, r2.Bottom + 14);
+    check("resized");
+    gui.Run([&] {
+      auto extra = vkt::MakeScene(3, 300, 200);
+      form.AppendPic(std::move(extra[1]));
+      form.RedrawAll(true, true);
+    });
+    check("added and deselected");
+    gui.Run([&] { ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0); });
+    vkt::AnswerDialog(L"Quillora Studio", IDNO);
+  });
+  form.ShowModal();
+  driver.join();
+  for (const std::string& f : failures) ADD_FAILURE() << f;
+}
+
+}  // namespace

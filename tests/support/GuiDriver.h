@@ -1,0 +1,56 @@
+#pragma once
+// Driving real windows from a test: running code on the GUI thread, waiting for windows
+// and states with deadlines, real mouse and keyboard input through SendInput, and the
+// answers to message boxes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace vkt {
+
+// Created on the GUI thread; Run() executes code there from any thread and waits.
+class GuiThread {
+ public:
+  GuiThread();
+  ~GuiThread();
+  GuiThread(const GuiThread&) = delete;
+  GuiThread& operator=(const GuiThread&) = delete;
+  void Run(const std::function<void()>& fn);
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  HWND wnd_ = nullptr;
+};
+
+// Polls pred every 20 ms until it holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs = 10000);
+HWND FindChildById(HWND parent, int id);  // searches all descendants
+std::wstring WindowText(HWND w);
+
+// Absolute pointer input at screen coordinates.
+void MouseMove(int x, int y);
+void MouseButton(int x, int y, bool down, bool right = false);
+void Click(int x, int y, bool right = false);
+void DoubleClick(int x, int y);
+// Press at a, move in steps, release at b.
+void Drag(POINT a, POINT b, int steps = 6);
+void KeyTap(WORD vk, bool ctrl = false);
+// A point of a window's client area on the screen.
+POINT ClientToScreenPt(HWND w, int x, int y);
+
+// Finds a message box (or any dialog) by caption and presses the button with that id.
+// The text of its static control goes to text when asked. False when none appears.
+bool AnswerDialog(const wchar_t* caption, int buttonId, DWORD timeoutMs = 5000, std::wstring* text = nullptr);
+// True when a dialog of that caption is visible now.
+bool DialogShowing(const wchar_t* caption);
+
+// Asks the helper script that runs this test to hold or release a key at the X level
+// (modifiers held that way reach the mouse messages). A no-op without the script.
+bool XKey(const char* action, const char* key);  // action "keydown" / "keyup"
+
+// Folder for a test's files, emptied first. Returns a Windows path with a trailing '\'.
+std::string FreshFolder(const std::string& name);
+
+}  // namespace vkt

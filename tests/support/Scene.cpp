@@ -1,0 +1,53 @@
+#include "Scene.h"
+
+#include "drawing/objects/CircPic.h"
+#include "drawing/objects/LinePic.h"
+#include "drawing/objects/RectPic.h"
+#include "win/Dib.h"
+
+namespace vkt {
+
+std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, int pageHeight) {
+  std::vector<std::unique_ptr<vk::TPicBase>> out;
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  const int cols = 25;
+  const int cellW = pageWidth / cols, rows = (count + cols - 1) / cols;
+  const int cellH = rows ? std::max(pageHeight / rows, 30) : 30;
+  for (int i = 0; i < count; ++i) {
+    const int x = (i % cols) * cellW + 5, y = (i / cols) * cellH % std::max(pageHeight - 40, 1) + 5;
+    const int w = std::max(cellW - 12, 20), h = std::min(std::max(cellH - 12, 20), 60);
+    std::unique_ptr<vk::TPicBase> pic;
+    switch (i % 3) {
+      case 0: {
+        auto l = std::make_unique<vk::TLinePic>();
+        l->LineStart = {x, y};
+        l->LineEnd = {x + w, y + h};
+        pic = std::move(l);
+        break;
+      }
+      case 1: {
+        auto r = std::make_unique<vk::TRectPic>();
+        r->ShapeRect = {x, y, x + w, y + h};
+        pic = std::move(r);
+        break;
+      }
+      default: {
+        auto c = std::make_unique<vk::TCircPic>();
+        c->ShapeRect = {x, y, x + w, y + h};
+        pic = std::move(c);
+        break;
+      }
+    }
+    pic->PicPen.Width = 1 + (i % 4) * 2;
+    pic->PicPen.Style = static_cast<uint8_t>(i % 7 == 3 ? vk::kPenDot : vk::kPenSolid);
+    pic->PicPen.Color = 0x0000FFu ^ static_cast<uint32_t>(i * 0x030507);
+    if (i % 5 == 1) pic->PicBrush.SetColor(0x00C0FFu);
+    if (i % 11 == 4) pic->PicBrush.Style = vk::kBrushCross;
+    pic->MoveBy(canvas, {0, 0});  // computes the bounding rect
+    out.push_back(std::move(pic));
+  }
+  return out;
+}
+
+}  // namespace vkt

@@ -1,0 +1,12 @@
+#pragma once
+// A drawing of many small objects of every kind there is, spread over a page.
+#include <memory>
+#include <vector>
+
+#include "drawing/objects/PicBase.h"
+
+namespace vkt {
+
+std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, int pageHeight);
+
+}  // namespace vkt
