@@ -172,13 +172,13 @@ bool AnswerDialog(const wchar_t* caption, int buttonId, DWORD timeoutMs, std::ws
 }
 
 bool XKey(const char* action, const char* key) {
-  const char* dir = std::getenv("VK_XDO_DIR");
+  const char* dir = std::getenv("E2E_X_REQUESTS");
   if (!dir || !*dir) return false;
   static int seq = 0;
   ++seq;
   const std::string base = std::string(dir) + "\\req" + std::to_string(seq);
   {
-    std::ofstream f(base + ".tmp");
+    std::ofstream f(base + ".tmp", std::ios::binary);
     f << action << " " << key << "\n";
   }
   std::filesystem::rename(base + ".tmp", base + ".req");

@@ -1,0 +1,41 @@
+#include "E2eFiles.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace vkt {
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out) {
+  const std::vector<uint8_t> bytes = ReadBytes(path);
+  if (bytes.empty()) return false;
+  const vk::DrawingReadResult r = vk::DecodeDrawing(bytes.data(), bytes.size());
+  if (r.Status != vk::DrawingReadStatus::Ok) return false;
+  out.clear();
+  for (const vk::DrawingEntry& e : r.Entries) {
+    vk::ByteReader rd(e.Record.data(), e.Record.size());
+    SavedObject o;
+    o.Kind = e.Kind;
+    if (e.Kind == 1) {
+      vk::LineRecord lr;
+      if (!vk::ReadLineRecord(rd, lr)) return false;
+      o.Common = lr.common;
+      o.A = lr.line.Start;
+      o.B = lr.line.End;
+    } else {
+      vk::BoxRecord br;
+      if (!vk::ReadBoxRecord(rd, br)) return false;
+      o.Common = br.common;
+      o.A = br.box.TopLeft();
+      o.B = br.box.BottomRight();
+    }
+    out.push_back(o);
+  }
+  return true;
+}
+
+}  // namespace vkt

@@ -1,0 +1,21 @@
+#pragma once
+// Reading back what the editor wrote, with the project's own portable decoders.
+#include <string>
+#include <vector>
+
+#include "core/DrawingFile.h"
+#include "core/ShapeRecords.h"
+
+namespace vkt {
+
+struct SavedObject {
+  uint8_t Kind = 0;
+  vk::PicRecord Common;
+  vk::TPoint A, B;  // line ends, or the rectangle's corners
+};
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+// Every object of a drawing file; false when the file is missing or damaged.
+bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out);
+
+}  // namespace vkt

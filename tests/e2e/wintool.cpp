@@ -1,0 +1,37 @@
+// wintool: small window operations for the end-to-end scripts, run under Wine.
+//   wintool wait CAPTION MS        waits for a visible top-level window
+//   wintool close CAPTION          asks it to close (WM_CLOSE)
+//   wintool answer CAPTION yes|no  presses a button of a dialog with that caption
+//   wintool gone CAPTION MS        waits until no such window exists
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "GuiDriver.h"
+#include "win/Text.h"
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: wintool wait|close|answer|gone CAPTION [MS|yes|no]\n");
+    return 2;
+  }
+  const std::string verb = argv[1];
+  const std::wstring caption = vk::win::Utf8ToWide(argv[2]);
+  const DWORD ms = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
+  if (verb == "wait") return vkt::WaitForWindow(nullptr, caption.c_str(), ms) ? 0 : 1;
+  if (verb == "gone") return vkt::WaitFor([&] { return ::FindWindowW(nullptr, caption.c_str()) == nullptr; }, ms) ? 0 : 1;
+  if (verb == "close") {
+    HWND w = ::FindWindowW(nullptr, caption.c_str());
+    if (!w) return 1;
+    ::PostMessageW(w, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (verb == "answer" && argc > 3) {
+    const int id = std::string(argv[3]) == "yes" ? IDYES : IDNO;
+    return vkt::AnswerDialog(caption.c_str(), id, 10000) ? 0 : 1;
+  }
+  std::fprintf(stderr, "wintool: unknown command %s\n", verb.c_str());
+  return 2;
+}
