@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
 namespace {
 
 using Kind = vk::DescribedObject::Kind;
@@ -79,6 +83,36 @@ TEST(PageDescription, RewritingAKeyKeepsItsPlace) {
   ini.Set("B", "y", "2");
   ini.Set("a", "X", "3");
   EXPECT_EQ(ini.Text(), "[A]\r\nx=3\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(PageDescription, AnOrdinaryIniParserReadsEveryKey) {
+#ifdef _WIN32
+  GTEST_SKIP() << "checked natively, where Python is at hand";
+#else
+  if (std::system("python3 -c 'import configparser' 2>/dev/null") != 0) GTEST_SKIP() << "no python3";
+  std::vector<vk::DescribedObject> objs = {Line(10, 20, 110, 20), Line(1, 2, 3, 4)};
+  objs[1].What = Kind::OpenPolyline;
+  objs[1].Vertices = {{5, 5}, {50, 60}};
+  const vk::IniDocument ini = vk::BuildPageDescription(objs);
+  const std::string dir = ::testing::TempDir();
+  {
+    std::ofstream f(dir + "vk-desc.ini", std::ios::binary);
+    f << ini.Text();
+  }
+  // configparser lower-cases keys unless told otherwise; keep them as written.
+  const std::string cmd = "python3 -c \"import configparser,sys; c=configparser.ConfigParser(interpolation=None); "
+                          "c.optionxform=str; c.read(sys.argv[1]); "
+                          "print(';'.join(s+'.'+k+'='+v for s in c.sections() for k,v in c[s].items()))\" " +
+                          dir + "vk-desc.ini > " + dir + "vk-desc.out";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::ifstream out(dir + "vk-desc.out");
+  std::string got;
+  std::getline(out, got);
+  std::string want;
+  for (const auto& s : ini.Sections())
+    for (const auto& e : s.Entries) want += (want.empty() ? "" : ";") + s.Name + "." + e.Key + "=" + e.Value;
+  EXPECT_EQ(got, want);
+#endif
 }
 
 }  // namespace

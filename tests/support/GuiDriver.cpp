@@ -190,7 +190,7 @@ bool XKey(const char* action, const char* key) {
 std::string FreshFolder(const std::string& name) {
   char tmp[MAX_PATH] = {};
   ::GetTempPathA(MAX_PATH, tmp);
-  std::string dir = std::string(tmp) + "vk-" + name + "-" + std::to_string(::GetCurrentProcessId());
+  std::string dir = std::string(tmp) + "vk-" + name;
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
   std::filesystem::create_directories(dir, ec);
