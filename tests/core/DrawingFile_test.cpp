@@ -43,6 +43,18 @@ TEST(DrawingFile, EntriesAreFramedByKindAndLengthAndRoundTrip) {
   EXPECT_EQ(vk::DecodeDrawing(saved.data(), saved.size()).Entries.size(), 3u);
 }
 
+TEST(DrawingFile, RecordsLongerThanAnyFixedBufferRoundTripWhole) {
+  std::vector<uint8_t> big(200000);
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<uint8_t>(i * 7);
+  const std::vector<DrawingEntry> in = {{6, big}, {1, {9}}};
+  const std::vector<uint8_t> f = vk::EncodeDrawing(in, DrawingSignature::Page2011);
+  const vk::DrawingReadResult r = vk::DecodeDrawing(f.data(), f.size());
+  ASSERT_EQ(r.Status, DrawingReadStatus::Ok);
+  ASSERT_EQ(r.Entries.size(), 2u);
+  EXPECT_EQ(r.Entries[0].Record, big);
+  EXPECT_EQ(r.Entries[1].Record, std::vector<uint8_t>{9});
+}
+
 TEST(DrawingFile, DamageKeepsTheCompleteEntriesBeforeIt) {
   const std::vector<DrawingEntry> in = {{1, {1, 2, 3, 4}}, {2, {5, 6}}};
   std::vector<uint8_t> f = vk::EncodeDrawing(in, DrawingSignature::Page2011);

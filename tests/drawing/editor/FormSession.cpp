@@ -1,0 +1,96 @@
+#include "FormSession.h"
+
+#include <thread>
+
+#include "PageHost.h"
+#include "drawing/editor/EditorIds.h"
+#include "drawing/objects/RectPic.h"
+#include "win/Dib.h"
+
+namespace vkt {
+
+FormSession::FormSession(const std::string& name, int pageWidth, int pageHeight) {
+  dir_ = FreshFolder(name);
+  std::string err;
+  pagehost::WritePagePicture(dir_, 1, pageWidth, pageHeight, err);
+  args_.ImageWidth = 900;
+  args_.ImageHeight = 700;
+  args_.PageFile = pagehost::PagePicturePath(dir_, 1);
+  form_ = std::make_unique<vk::TFreePicF>(args_);
+}
+
+void FormSession::Run(const std::function<void(FormSession&)>& driver) {
+  std::thread th([&] {
+    HWND w = WaitForWindow(L"TFreePicF", L"Draw Graphics");
+    if (w) {
+      ::SetForegroundWindow(w);
+      ::Sleep(100);
+      driver(*this);
+    }
+    for (int i = 0; i < 30 && ::FindWindowW(L"TFreePicF", nullptr); ++i) {
+      if (HWND d = ::FindWindowW(L"#32770", nullptr)) ::PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+      else ::PostMessageW(::FindWindowW(L"TFreePicF", nullptr), WM_CLOSE, 0, 0);
+      ::Sleep(120);
+    }
+  });
+  form_->ShowModal();
+  th.join();
+}
+
+void FormSession::ClickSurface(int x, int y, bool right) {
+  OnGui([&] {
+    HWND s = form_->SurfaceHandle();
+    ::SendMessageW(s, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageW(s, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  });
+}
+
+void FormSession::DragSurface(int x1, int y1, int x2, int y2) {
+  OnGui([&] {
+    HWND s = form_->SurfaceHandle();
+    ::SendMessageW(s, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x1, y1));
+    for (int i = 1; i <= 4; ++i)
+      ::SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4));
+    ::SendMessageW(s, WM_LBUTTONUP, 0, MAKELPARAM(x2, y2));
+  });
+}
+
+void FormSession::PostButton(const char* name) {
+  HWND b = FindChildById(form_->Handle(), vk::ToolButtonId(name));
+  ::PostMessageW(b, BM_CLICK, 0, 0);
+}
+
+bool FormSession::ButtonEnabled(const char* name) {
+  return ::IsWindowEnabled(FindChildById(form_->Handle(), vk::ToolButtonId(name))) != FALSE;
+}
+
+size_t FormSession::Count() {
+  size_t n = 0;
+  OnGui([&] { n = form_->Pics().size(); });
+  return n;
+}
+
+vk::TRect FormSession::RectOf(size_t index) {
+  vk::TRect r;
+  OnGui([&] { r = form_->Pics().at(index)->GetRect(); });
+  return r;
+}
+
+void FormSession::Add(const std::function<std::unique_ptr<vk::TPicBase>()>& make) {
+  OnGui([&] {
+    form_->AppendPic(make());
+    form_->RedrawAll(false, true);
+  });
+}
+
+std::unique_ptr<vk::TPicBase> MakeRect(int l, int t, int r, int b, bool filled) {
+  auto p = std::make_unique<vk::TRectPic>();
+  p->ShapeRect = {l, t, r, b};
+  if (filled) p->PicBrush.SetColor(0x80FF80);
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas c(scratch.Dc());
+  p->MoveBy(c, {0, 0});
+  return p;
+}
+
+}  // namespace vkt

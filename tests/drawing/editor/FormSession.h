@@ -1,0 +1,48 @@
+#pragma once
+// The editor form in this process: its modal loop runs on the test's thread while a
+// driver thread works it, with mouse messages sent to the surface, real keys, and
+// toolbar commands posted to their buttons.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "GuiDriver.h"
+#include "drawing/editor/FreePicU.h"
+
+namespace vkt {
+
+class FormSession {
+ public:
+  // A white-ish generated page of the given size in a fresh folder.
+  FormSession(const std::string& name, int pageWidth = 700, int pageHeight = 500);
+
+  // Shows the form and runs driver on another thread; closes the form afterwards.
+  void Run(const std::function<void(FormSession&)>& driver);
+
+  vk::TFreePicF& Form() { return *form_; }
+  const std::string& Folder() const { return dir_; }
+  // Code on the form's thread.
+  void OnGui(const std::function<void()>& fn) { gui_.Run(fn); }
+  // A press and release on the surface (without a move: a click that selects).
+  void ClickSurface(int x, int y, bool right = false);
+  void DragSurface(int x1, int y1, int x2, int y2);
+  // A toolbar button pressed, as a click would; returns at once (dialogs may follow).
+  void PostButton(const char* name);
+  bool ButtonEnabled(const char* name);
+  size_t Count();
+  vk::TRect RectOf(size_t index);
+  // Adds objects made by fn on the form's thread and redraws.
+  void Add(const std::function<std::unique_ptr<vk::TPicBase>()>& make);
+
+ private:
+  std::string dir_;
+  vk::EditorArgs args_;
+  GuiThread gui_;
+  std::unique_ptr<vk::TFreePicF> form_;
+};
+
+std::unique_ptr<vk::TPicBase> MakeRect(int l, int t, int r, int b, bool filled = true);
+
+}  // namespace vkt
