@@ -124,4 +124,13 @@ std::string ChangeExtension(const std::string& path, const std::string& ext) {
   return WideToAnsi(w.substr(0, dot)) + ext;
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+  auto full = [](const std::string& p) {
+    wchar_t buf[MAX_PATH * 4] = {};
+    const DWORD n = ::GetFullPathNameW(AnsiToWide(p).c_str(), MAX_PATH * 4, buf, nullptr);
+    return n ? std::wstring(buf, n) : AnsiToWide(p);
+  };
+  return ::CompareStringOrdinal(full(a).c_str(), -1, full(b).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace vk::win

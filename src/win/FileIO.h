@@ -34,4 +34,7 @@ std::string ChangeExtension(const std::string& path, const std::string& ext);
 
 std::string LastErrorText(unsigned long code);
 
+// The two paths name the same file (compared as full paths, without regard to case).
+bool SamePath(const std::string& a, const std::string& b);
+
 }  // namespace vk::win

@@ -45,6 +45,7 @@ std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, i
     if (i % 5 == 1) pic->PicBrush.SetColor(0x00C0FFu);
     if (i % 11 == 4) pic->PicBrush.Style = vk::kBrushCross;
     pic->MoveBy(canvas, {0, 0});  // computes the bounding rect
+    pic->Draw(canvas);            // an object knows its kind once it has been drawn
     out.push_back(std::move(pic));
   }
   return out;

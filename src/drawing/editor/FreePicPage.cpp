@@ -6,11 +6,9 @@
 #include <cstring>
 
 #include "core/DrawingFile.h"
-#include "core/PageDescription.h"
+#include "drawing/editor/DrawingIO.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
-#include "drawing/editor/KindOps.h"
-#include "drawing/objects/PicFactory.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
 
@@ -44,65 +42,29 @@ std::string TFreePicF::PagePicturePath(int32_t page) const {
 }
 
 bool TFreePicF::WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error) {
-  std::vector<DrawingEntry> entries;
-  entries.reserve(PicList.size());
-  for (size_t i = 0; i < PicList.size(); ++i) {
-    TPicBase& p = *PicList[i];
-    // Stored deselected and numbered by position, whatever the object shows now.
-    const bool choosed = p.Choosed;
-    const int32_t index = p.PicIndex;
-    p.Choosed = false;
-    p.PicIndex = static_cast<int32_t>(i);
-    ByteWriter w;
-    p.SaveToBuffer(w);
-    p.Choosed = choosed;
-    p.PicIndex = index;
-    entries.push_back({static_cast<uint8_t>(p.PicId), w.Take()});
-  }
-  return win::WriteFileReplacing(fileName, EncodeDrawing(entries, signature), error);
+  return SaveDrawingFile(PicList, fileName, signature, error);
 }
 
 bool TFreePicF::ReadDrawing(const std::string& fileName) {
-  std::vector<uint8_t> bytes;
   std::string error;
-  if (!win::ReadWholeFile(fileName, bytes, error)) {
-    ShowError("The drawing file " + Quoted(fileName) + " cannot be read: " + error);
-    return false;
+  switch (LoadDrawingFile(fileName, PicList, error)) {
+    case DrawingLoadOutcome::Ok:
+      return true;
+    case DrawingLoadOutcome::CannotRead:
+      ShowError("The drawing file " + Quoted(fileName) + " cannot be read: " + error);
+      return false;
+    case DrawingLoadOutcome::BadFormat:
+      ShowError("Invalid file format.");
+      return false;
+    case DrawingLoadOutcome::Truncated:
+      ShowError("The drawing file " + Quoted(fileName) + " ends early; the objects before the damage were loaded.");
+      return false;
   }
-  const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
-  if (result.Status == DrawingReadStatus::BadFormatMark) {
-    ShowError("Invalid file format.");
-    return false;
-  }
-  bool damaged = result.Status == DrawingReadStatus::BadLength;
-  for (const DrawingEntry& e : result.Entries) {
-    std::unique_ptr<TPicBase> pic = CreatePicOfKind(static_cast<TPicType>(e.Kind));
-    if (!pic) continue;  // a kind this editor does not know: its bytes are skipped
-    ByteReader r(e.Record.data(), e.Record.size());
-    if (!pic->LoadFromBuffer(r)) {
-      damaged = true;
-      break;
-    }
-    pic->Choosed = false;
-    pic->PicIndex = static_cast<int32_t>(PicList.size());  // keeps PicIndex equal to the position
-    PicList.push_back(std::move(pic));
-  }
-  if (damaged) {
-    ShowError("Invalid file format.");
-    return false;
-  }
-  if (result.Status == DrawingReadStatus::Truncated) {
-    ShowError("The drawing file " + Quoted(fileName) + " ends early; the objects before the damage were loaded.");
-    return false;
-  }
-  return true;
+  return false;
 }
 
 bool TFreePicF::WriteDescription(std::string& error) {
-  std::vector<DescribedObject> objects;
-  objects.reserve(PicList.size());
-  for (const auto& p : PicList) objects.push_back(Describe(*p));
-  const std::string text = BuildPageDescription(objects).Text();
+  const std::string text = DescriptionText(PicList);
   return win::WriteFileReplacing(IniFileName, text.data(), text.size(), error);
 }
 
@@ -110,9 +72,10 @@ bool TFreePicF::SavePage(int32_t page) {
   const std::string picture = PagePicturePath(page);
   RedrawAll(true, false);
   std::string error;
-  // The page picture goes back without the drawing. A picture that could not be read
-  // is not replaced by the white stand-in.
-  if (page_.Loaded()) {
+  // The page picture goes back without the drawing. When it is the very file we show and
+  // it has not changed, it already is exactly that, and the host's bytes are kept as they
+  // are. A picture that could not be read is not replaced by the white stand-in.
+  if (page_.Loaded() && !page_.UpToDate(picture)) {
     const PixelImage& img = page_.Image();
     if (!win::WriteFileReplacing(picture, EncodeBmp(img, img.SourceBits == 32 ? 32 : 24), error)) {
       ShowError("The page picture " + Quoted(picture) + " could not be written: " + error);

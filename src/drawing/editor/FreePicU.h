@@ -62,6 +62,9 @@ class TFreePicF {
   void RedrawAll(bool deselect, bool show);
   // Puts an object on top of the drawing, numbered by its position (tools and tests).
   void AppendPic(std::unique_ptr<TPicBase> pic);
+  // Writes the page picture, drawing file and description of page; tells the user what
+  // failed and returns false then.
+  bool SavePage(int32_t page);
 
  private:
   friend class EditorWindows;
@@ -154,7 +157,6 @@ class TFreePicF {
   bool WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error);
   bool ReadDrawing(const std::string& fileName);
   bool WriteDescription(std::string& error);
-  bool SavePage(int32_t page);  // tells the user what failed
   bool LoadPage(int32_t page);
   void btn1Click();
   void tmrPageTimer();

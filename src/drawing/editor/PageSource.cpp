@@ -39,4 +39,9 @@ PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallback
   return wasFailing ? Result::Unchanged : Result::Failed;
 }
 
+bool PageSource::UpToDate(const std::string& path) const {
+  win::FileStamp now;
+  return Loaded() && win::SamePath(path, path_) && win::GetFileStamp(path, now) && now == stamp_;
+}
+
 }  // namespace vk

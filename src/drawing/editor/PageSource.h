@@ -19,6 +19,8 @@ class PageSource {
   const PixelImage& Image() const { return image_; }
   // The picture was read from its file (not the white stand-in).
   bool Loaded() const { return loaded_ && !failed_; }
+  // The picture was read from path, and the file has not changed since.
+  bool UpToDate(const std::string& path) const;
   // Forget what was read, so that the next Refresh reads the file again.
   void Invalidate() { loaded_ = false; }
 

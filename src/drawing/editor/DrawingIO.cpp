@@ -1,0 +1,56 @@
+#include "drawing/editor/DrawingIO.h"
+
+#include "core/PageDescription.h"
+#include "drawing/editor/KindOps.h"
+#include "drawing/objects/PicFactory.h"
+#include "win/FileIO.h"
+
+namespace vk {
+
+bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
+                     std::string& error) {
+  std::vector<DrawingEntry> entries;
+  entries.reserve(pics.size());
+  for (size_t i = 0; i < pics.size(); ++i) {
+    TPicBase& p = *pics[i];
+    // Stored deselected and numbered by position, whatever the object shows now.
+    const bool choosed = p.Choosed;
+    const int32_t index = p.PicIndex;
+    p.Choosed = false;
+    p.PicIndex = static_cast<int32_t>(i);
+    ByteWriter w;
+    p.SaveToBuffer(w);
+    p.Choosed = choosed;
+    p.PicIndex = index;
+    entries.push_back({static_cast<uint8_t>(p.PicId), w.Take()});
+  }
+  return win::WriteFileReplacing(path, EncodeDrawing(entries, signature), error);
+}
+
+DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, std::string& error) {
+  std::vector<uint8_t> bytes;
+  if (!win::ReadWholeFile(path, bytes, error)) return DrawingLoadOutcome::CannotRead;
+  const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
+  if (result.Status == DrawingReadStatus::BadFormatMark) return DrawingLoadOutcome::BadFormat;
+  for (const DrawingEntry& e : result.Entries) {
+    std::unique_ptr<TPicBase> pic = CreatePicOfKind(static_cast<TPicType>(e.Kind));
+    if (!pic) continue;  // a kind this editor does not know: its bytes are skipped
+    ByteReader r(e.Record.data(), e.Record.size());
+    if (!pic->LoadFromBuffer(r)) return DrawingLoadOutcome::BadFormat;
+    pic->Choosed = false;
+    pic->PicIndex = static_cast<int32_t>(pics.size());  // keeps PicIndex equal to the position
+    pics.push_back(std::move(pic));
+  }
+  if (result.Status == DrawingReadStatus::BadLength) return DrawingLoadOutcome::BadFormat;
+  if (result.Status == DrawingReadStatus::Truncated) return DrawingLoadOutcome::Truncated;
+  return DrawingLoadOutcome::Ok;
+}
+
+std::string DescriptionText(const PicListType& pics) {
+  std::vector<DescribedObject> objects;
+  objects.reserve(pics.size());
+  for (const auto& p : pics) objects.push_back(Describe(*p));
+  return BuildPageDescription(objects).Text();
+}
+
+}  // namespace vk

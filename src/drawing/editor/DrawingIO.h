@@ -1,0 +1,28 @@
+#pragma once
+// The drawing file of a list of objects, and its page description: written and read
+// here, shown to the user by the editor form.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/DrawingFile.h"
+#include "drawing/objects/PicBase.h"
+
+namespace vk {
+
+using PicListType = std::vector<std::unique_ptr<TPicBase>>;
+
+// Every object stored deselected and numbered by its position. Replaces the file only
+// once the new one is complete.
+bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
+                     std::string& error);
+
+enum class DrawingLoadOutcome { Ok, CannotRead, BadFormat, Truncated };
+// Appends the file's objects (the complete ones before any damage), deselected and
+// numbered by their new position. Kinds without a class are skipped.
+DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, std::string& error);
+
+// The page description of the objects, as the profile writer would leave it.
+std::string DescriptionText(const PicListType& pics);
+
+}  // namespace vk
