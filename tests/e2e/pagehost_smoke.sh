@@ -24,4 +24,9 @@ timeout 30 wine "$host" --dir "$(winepath -w "$out")" --dll 'C:\nowhere\vellumki
 rc=$?
 [ $rc -eq 2 ] || fail "a missing library gave exit status $rc"
 grep -q "cannot load" "$out/missing.log" || fail "no message for a missing library"
+# ... and when the library has no such export.
+timeout 30 wine "$host" --dir "$(winepath -w "$out")" --dll 'C:\windows\system32\version.dll' >"$out/noexport.log" 2>&1
+rc=$?
+[ $rc -eq 2 ] || fail "a library without the export gave exit status $rc"
+grep -q "has no export" "$out/noexport.log" || fail "no message for a missing export"
 echo "pagehost smoke ok ($colours colours in $out/editor.png)"

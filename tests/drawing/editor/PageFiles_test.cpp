@@ -119,4 +119,38 @@ TEST(PageFiles, AFailedSaveIsReportedAndTheWindowStaysOpen) {
   EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
+TEST(PageFiles, ClosingTheWindowWhileWaitingForAPageEndsTheWaitCleanly) {
+  FormSession s("close-waiting");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(5, 5, 50, 50); });
+    GoTo(s, 5);  // no host answers: the page never comes
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
+    EXPECT_FALSE(::IsWindowEnabled(s.Form().SurfaceHandle()));
+    ::PostMessageW(s.Form().Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDNO));
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+  });
+  EXPECT_TRUE(std::filesystem::exists(s.Folder() + "Page1.fdf"));  // saved by the Goto
+}
+
+TEST(PageFiles, APagePictureThatCannotBeReadIsNamedAndAWhitePageShown) {
+  const std::string dir = vkt::FreshFolder("unreadable");
+  WriteFile(dir + "Page4.bmp", {'B', 'M', 1, 2, 3});
+  vkt::ExportTexts t;
+  t.Width = "640";
+  t.Height = "480";
+  t.PageFile = dir + "Page4.bmp";
+  std::wstring text;
+  ASSERT_TRUE(vkt::RunEditorSession(t, [&](vkt::EditorWindow& w) {
+    // The message comes while the window shows; afterwards the editor works on.
+    EXPECT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    RECT r{};
+    ::GetWindowRect(w.Surface, &r);
+    EXPECT_EQ(r.right - r.left, 640);
+    EXPECT_EQ(r.bottom - r.top, 480);
+    EXPECT_TRUE(::IsWindowEnabled(w.Form));
+  }));
+  EXPECT_NE(text.find(L"Page4.bmp"), std::wstring::npos) << text;
+}
+
 }  // namespace
