@@ -7,17 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "EditorWindow.h"
 #include "PageHost.h"
 
 namespace vkt {
 
-struct HostedEditor {
-  HWND Form = nullptr, Surface = nullptr, ScrollBox = nullptr;
+struct HostedEditor : EditorWindow {
   const pagehost::HostWindow* Host = nullptr;
-  HWND Control(const char* name) const;
-  POINT Page(int x, int y) const;  // screen point of a page pixel
-  void Press(const char* control) const;
-  bool Closed() const { return !::IsWindow(Form); }
 };
 
 // Writes the first page, runs the editor; the driver gets the window once it shows.

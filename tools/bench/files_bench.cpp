@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchClock.h"
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
@@ -18,17 +19,8 @@
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, t;
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using bench::Median;
+using bench::Now;
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchClock.h"
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
@@ -16,21 +17,8 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER f = [] {
-    LARGE_INTEGER q;
-    ::QueryPerformanceFrequency(&q);
-    return q;
-  }();
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using bench::Median;
+using bench::Now;
 
 struct Result {
   double pressFast, pressFull, moveFast;

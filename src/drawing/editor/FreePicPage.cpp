@@ -26,13 +26,27 @@ std::string HostExeFolder() {
   return win::DirectoryWithSeparator(win::WideToAnsi(buf));
 }
 
-// A file dialog's filter: pairs separated by NULs, ending with two.
-std::wstring Filter(const wchar_t* text, const wchar_t* pattern) {
-  std::wstring f = text;
-  f.push_back(L'\0');
-  f += pattern;
-  f.push_back(L'\0');
-  return f;
+// The Save and Open dialogs: both start in "Bmps\" beside the host's program. Returns
+// the chosen name, or an empty text when the user cancels.
+std::string AskFileName(HWND owner, bool save, const wchar_t* filterText, const wchar_t* pattern,
+                        const wchar_t* defaultExt) {
+  const std::wstring dir = win::AnsiToWide(HostExeFolder() + "Bmps\\");
+  std::wstring filter = filterText;
+  filter.push_back(L'\0');
+  filter += pattern;
+  filter.push_back(L'\0');
+  wchar_t file[MAX_PATH * 2] = {};
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH * 2;
+  ofn.lpstrInitialDir = dir.c_str();
+  ofn.lpstrDefExt = defaultExt;
+  ofn.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  const BOOL ok = save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+  return ok ? win::WideToAnsi(file) : std::string();
 }
 
 }  // namespace
@@ -155,20 +169,8 @@ void TFreePicF::tmrPageTimer() {
 }
 
 void TFreePicF::SpeedButton3Click() {
-  std::wstring dir = win::AnsiToWide(HostExeFolder() + "Bmps\\");
-  wchar_t file[MAX_PATH * 2] = {};
-  const std::wstring filter = Filter(L"BMP图象文件(*.bmp)", L"*.bmp");
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = form_;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH * 2;
-  ofn.lpstrInitialDir = dir.c_str();
-  ofn.lpstrDefExt = L"bmp";
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!::GetSaveFileNameW(&ofn)) return;
-  const std::string name = win::WideToAnsi(file);
+  const std::string name = AskFileName(form_, true, L"BMP图象文件(*.bmp)", L"*.bmp", L"bmp");
+  if (name.empty()) return;
   RedrawAll(true, false);
   ::GdiFlush();
   PixelImage img;
@@ -189,21 +191,10 @@ void TFreePicF::SpeedButton3Click() {
 }
 
 void TFreePicF::SpeedButton2Click() {
-  std::wstring dir = win::AnsiToWide(HostExeFolder() + "Bmps\\");
-  wchar_t file[MAX_PATH * 2] = {};
-  const std::wstring filter = Filter(L"自由画图文件(*.fdf)", L"*.fdf");
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = form_;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH * 2;
-  ofn.lpstrInitialDir = dir.c_str();
-  ofn.lpstrDefExt = L"fdf";
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!::GetOpenFileNameW(&ofn)) return;
+  const std::string name = AskFileName(form_, false, L"自由画图文件(*.fdf)", L"*.fdf", L"fdf");
+  if (name.empty()) return;
   SpeedButton1Click();
-  ReadDrawing(win::WideToAnsi(file));
+  ReadDrawing(name);
   CurPic = nullptr;
   RedrawAll(false, true);
 }

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "GuiDriver.h"
-#include "drawing/editor/EditorIds.h"
 
 namespace vkt {
 
@@ -22,36 +21,7 @@ ExportFn Export() {
              : nullptr;
 }
 
-void CloseWhatIsLeft() {
-  for (int i = 0; i < 20; ++i) {
-    HWND dlg = ::FindWindowW(L"#32770", nullptr);
-    if (dlg) {
-      ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-      ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    }
-    HWND form = ::FindWindowW(L"TFreePicF", nullptr);
-    if (!form && !dlg) return;
-    if (form && !dlg) ::PostMessageW(form, WM_CLOSE, 0, 0);
-    ::Sleep(150);
-  }
-}
-
 }  // namespace
-
-HWND EditorWindow::Control(const char* name) const {
-  int id = vk::ToolButtonId(name);
-  if (id < vk::kIdFirstButton) id = vk::PropControlId(name);
-  return FindChildById(Form, id);
-}
-
-POINT EditorWindow::Page(int x, int y) const { return ClientToScreenPt(Surface, x, y); }
-
-void EditorWindow::Press(const char* control) const {
-  HWND c = Control(control);
-  RECT r{};
-  ::GetWindowRect(c, &r);
-  Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
 
 bool RunEditorSession(const ExportTexts& t, const std::function<void(EditorWindow&)>& driver) {
   ExportFn fn = Export();
@@ -59,16 +29,11 @@ bool RunEditorSession(const ExportTexts& t, const std::function<void(EditorWindo
   bool appeared = false;
   std::thread th([&] {
     EditorWindow w;
-    w.Form = WaitForWindow(L"TFreePicF", L"Draw Graphics");
-    if (w.Form) {
+    if (w.Find()) {
       appeared = true;
-      w.ScrollBox = FindChildById(w.Form, vk::kIdScrollBox);
-      w.Surface = FindChildById(w.Form, vk::kIdImage);
-      ::SetForegroundWindow(w.Form);
-      ::Sleep(150);
       driver(w);
     }
-    CloseWhatIsLeft();
+    CloseEditorsLeft();
   });
   const char* p[9] = {t.Width.c_str(), t.Height.c_str(), t.PageFile.c_str(), t.ScrollX.c_str(), t.ScrollY.c_str(),
                       t.Pages.c_str(), t.Theme.c_str(),  t.Icon.c_str(),     t.Host.c_str()};
@@ -88,7 +53,7 @@ SeenWindow ShowAndClose(const char* const* const args[9]) {
       ::GetWindowRect(form, &seen.Rect);
       seen.Caption = WindowText(form);
     }
-    CloseWhatIsLeft();
+    CloseEditorsLeft();
   });
   fn(args[0], args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8]);
   th.join();

@@ -7,19 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "EditorWindow.h"
+
 namespace vkt {
 
 struct ExportTexts {
   std::string Width = "900", Height = "700", PageFile, ScrollX = "0", ScrollY = "0", Pages = "3", Theme, Icon, Host;
-};
-
-// The editor's window parts, found by the driver.
-struct EditorWindow {
-  HWND Form = nullptr, ScrollBox = nullptr, Surface = nullptr;
-  HWND Control(const char* name) const;
-  // Screen point of a page pixel, and a click on a toolbar or property bar control.
-  POINT Page(int x, int y) const;
-  void Press(const char* control) const;
 };
 
 // Calls the export with texts; driver runs on another thread with the found window.

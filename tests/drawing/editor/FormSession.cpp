@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "EditorWindow.h"
 #include "PageHost.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/objects/RectPic.h"
@@ -27,11 +28,7 @@ void FormSession::Run(const std::function<void(FormSession&)>& driver) {
       ::Sleep(100);
       driver(*this);
     }
-    for (int i = 0; i < 30 && ::FindWindowW(L"TFreePicF", nullptr); ++i) {
-      if (HWND d = ::FindWindowW(L"#32770", nullptr)) ::PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-      else ::PostMessageW(::FindWindowW(L"TFreePicF", nullptr), WM_CLOSE, 0, 0);
-      ::Sleep(120);
-    }
+    CloseEditorsLeft();
   });
   form_->ShowModal();
   th.join();
