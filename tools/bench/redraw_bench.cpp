@@ -53,36 +53,41 @@ Result Measure(int objects, const std::string& pageFile) {
       ::GdiFlush();
       return Now() - t0;
     };
+    // With no objects the press and release land on empty paper (a release after a move
+    // there clears the selection and redraws).
     auto presses = [&](bool full) {
       std::vector<double> down, up;
       gui.Run([&] { form.SetFullRebuild(full); });
-      for (int i = 0; i < (objects > 6 ? 30 : 0); ++i) {
+      for (int i = 0; i < 30; ++i) {
         gui.Run([&] {
-          const POINT p = centre(i % 2 ? 1 : 6);
+          const POINT p = objects > 6 ? centre(i % 2 ? 1 : 6) : POINT{400, 300};
+          const POINT q = objects > 6 ? POINT{p.x + 3, p.y + 2} : p;
           down.push_back(timed(WM_LBUTTONDOWN, MK_LBUTTON, p));
-          ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x + 3, p.y + 2));
-          up.push_back(timed(WM_LBUTTONUP, 0, POINT{p.x + 3, p.y + 2}));
+          ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(q.x, q.y));
+          up.push_back(timed(WM_LBUTTONUP, 0, q));
         });
       }
       gui.Run([&] { form.SetFullRebuild(false); });
       return std::max(Median(down), Median(up));
     };
-    const POINT hit = objects > 6 ? centre(1) : POINT{400, 300};
     res.pressFast = presses(false);
     res.pressFull = presses(true);
     // Mouse moves while dragging an object (with no objects: dragging the page scrolls it).
     std::vector<double> moves;
+    // An object is dragged by its body; empty paper is dragged up and left, which scrolls.
+    const POINT hit = objects > 6 ? centre(1) : POINT{600, 500};
+    const int step = objects > 6 ? 1 : -1;
     gui.Run([&] {
       ::SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.x, hit.y));
       for (int i = 1; i <= 40; ++i) {
         const double t0 = Now();
-        ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(hit.x + i * 3, hit.y + i * 2));
+        ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(hit.x + step * i * 3, hit.y + step * i * 2));
         // Everything that became invalid, scroll bars included, is painted now.
         ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         ::GdiFlush();
         moves.push_back(Now() - t0);
       }
-      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(hit.x + 120, hit.y + 80));
+      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(hit.x + step * 120, hit.y + step * 80));
     });
     res.moveFast = Median(moves);
     gui.Run([&] {
