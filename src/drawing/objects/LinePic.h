@@ -7,48 +7,43 @@
 #include <memory>
 
 #include "core/Geometry.h"
-#include "drawing/objects/PicBase.h"
+#include "drawing/objects/ShapePic.h"
 
 namespace vk {
 
-class TLinePic : public TPicBase {
+class TLinePic : public TShapePic {
  public:
-  TLinePic() = default;
+  TLinePic() : TShapePic(kHitLineStart) {}
 
-  void Draw(win::Canvas& canvas) override;
   void MoveBy(win::Canvas& canvas, TPoint offset) override;
-  uint8_t HitTest(win::Canvas& canvas, TPoint p) override;
   win::Region CreateRegion(win::Canvas& canvas) override;
-  void DrawFocus(win::Canvas& canvas) override;
-  void DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect rect, int32_t downX, int32_t downY,
-                 int32_t lastX, int32_t lastY, int32_t x, int32_t y) override;
-  void DragEnd(win::Canvas& canvas, uint8_t hitCode, TRect rect, int32_t downX, int32_t downY,
-               int32_t x, int32_t y) override;
-  void DrawMouseDown(win::Canvas& canvas, TPicType kind, TMouseButton button, TShiftState shift,
-                     TPoint p) override;
-  void DrawMouseUp(win::Canvas& canvas, TPicType kind, TMouseButton button, TShiftState shift,
-                   TPoint p) override;
-  void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p) override;
   void Assign(const TPicBase& source) override;
   bool LoadFromBuffer(ByteReader& r) override;
   void SaveToBuffer(ByteWriter& w) const override;
   std::unique_ptr<TPicBase> CreateEmpty() const override;
 
   // Handles := (LineStart, LineEnd), in logical units until the caller converts them.
-  void CalcHandles();
+  std::span<TPoint> CalcHandles() override;
   // MoveTo(a), LineTo(b) with whatever pen the canvas holds; then PicId := PIC_LINE.
-  void DrawShape(win::Canvas& canvas, TPoint a, TPoint b);
+  void DrawShape(win::Canvas& canvas, TPoint a, TPoint b) override;
 
   // Logical units once the line is complete (device units while it is being drawn).
   TPoint LineStart;
   TPoint LineEnd;
   std::array<TPoint, 2> Handles{};
-  // The modifier keys (GetShiftState) at the last DragTrack; DragEnd reads Ctrl from it.
-  TShiftState DragShift = 0;
 
- private:
-  bool creating_ = false;   // a press has started a line that no release has finished
-  bool bandShown_ = false;  // the rubber band of the line being drawn is on the canvas
+ protected:
+  std::array<TPoint, 2> ShapeCorners() const override { return {LineStart, LineEnd}; }
+  void SetShapeCorners(TPoint a, TPoint b) override {
+    LineStart = a;
+    LineEnd = b;
+  }
+  std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl,
+                                                   TPoint d) const override;
+  void ApplyDrag(uint8_t hitCode, bool ctrl, TPoint d, TPoint mouse) override;
+  // Shift snaps the direction, Ctrl keeps the midpoint.
+  void GrowBand(TPoint p, TShiftState shift) override;
+  std::array<TPoint, 2> FinishBand(win::Canvas& canvas) override;
 };
 
 }  // namespace vk

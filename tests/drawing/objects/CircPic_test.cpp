@@ -13,13 +13,7 @@ using shapetest::Surface;
 using vk::TPoint;
 
 TEST(CircPic, HitCodes) {
-  struct Case {
-    const char* what;
-    bool filled, selected;
-    TPoint p;
-    uint8_t code;
-  };
-  const std::vector<Case> cases = {
+  shapetest::ExpectBoxHitCodes(vk::PIC_CIRC, {0, 0}, {100, 50}, {
       {"hollow centre", false, false, {50, 25}, 0},
       {"hollow top of the curve", false, false, {50, 1}, 9},
       {"hollow box corner is off the ring", false, false, {1, 1}, 0},
@@ -31,13 +25,7 @@ TEST(CircPic, HitCodes) {
       {"selected corner: handle 3", false, true, {99, 1}, 3},
       {"selected corner: handle 6", false, true, {1, 49}, 6},
       {"selected corner: handle 8", true, true, {99, 49}, 8},
-  };
-  Surface s;
-  for (const auto& c : cases) {
-    auto pic = shapetest::MakeShape(vk::PIC_CIRC, {0, 0}, {100, 50}, c.selected,
-                                    c.filled ? vk::BrushAttrs{vk::kColorGreen, vk::kBrushSolid} : vk::BrushAttrs{});
-    EXPECT_EQ(pic->HitTest(s.C(), c.p), c.code) << c.what;
-  }
+  });
 }
 
 // A hollow figure is hit on every pixel its outline paints, and nowhere farther than the

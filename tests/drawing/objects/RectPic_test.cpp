@@ -51,13 +51,7 @@ TEST(BoxPic, CreationByMouseLeavesOnlyTheFigure) {
 }
 
 TEST(RectPic, HitCodes) {
-  struct Case {
-    const char* what;
-    bool filled, selected;
-    TPoint p;
-    uint8_t code;
-  };
-  const std::vector<Case> cases = {
+  shapetest::ExpectBoxHitCodes(vk::PIC_RECT, {0, 0}, {100, 100}, {
       {"hollow centre", false, false, {50, 50}, 0},
       {"hollow near the left edge", false, false, {1, 50}, 9},
       {"hollow 3 outside", false, false, {-3, 50}, 9},
@@ -73,13 +67,8 @@ TEST(RectPic, HitCodes) {
       {"beside handle 1", true, true, {-4, -4}, 0},
       {"filled centre", true, false, {50, 50}, 9},
       {"filled right edge is outside", true, false, {100, 50}, 0},
-  };
+  });
   Surface s;
-  for (const auto& c : cases) {
-    auto pic = shapetest::MakeShape(vk::PIC_RECT, {0, 0}, {100, 100}, c.selected,
-                                    c.filled ? kGreen : vk::BrushAttrs{});
-    EXPECT_EQ(pic->HitTest(s.C(), c.p), c.code) << c.what;
-  }
   // Too thin for a hole in the ring: hit across its whole width.
   auto thin = shapetest::MakeShape(vk::PIC_RECT, {50, 20}, {52, 120}, false);
   for (int x = 47; x <= 55; ++x) EXPECT_EQ(thin->HitTest(s.C(), {x, 70}), x < 55 ? 9 : 0) << x;

@@ -89,6 +89,25 @@ inline std::unique_ptr<vk::TPicBase> MakeShape(vk::TPicType kind, vk::TPoint a, 
   return pic;
 }
 
+// One row of a rectangle's or ellipse's hit-code table.
+struct BoxHitCase {
+  const char* what;
+  bool filled, selected;  // filled: a solid brush, else a clear one
+  vk::TPoint p;
+  uint8_t code;
+};
+
+// Hit-tests a figure of kind spanning a..b at each row's point.
+inline void ExpectBoxHitCodes(vk::TPicType kind, vk::TPoint a, vk::TPoint b,
+                              const std::vector<BoxHitCase>& cases) {
+  const vk::BrushAttrs solid{vk::kColorGreen, vk::kBrushSolid};
+  Surface s;
+  for (const auto& c : cases) {
+    auto pic = MakeShape(kind, a, b, c.selected, c.filled ? solid : vk::BrushAttrs{});
+    EXPECT_EQ(pic->HitTest(s.C(), c.p), c.code) << c.what;
+  }
+}
+
 // A creation by mouse: press, moves with the left button held, release.
 struct Gesture {
   vk::TPoint down;
