@@ -23,8 +23,9 @@ struct PixelImage {
   }
 };
 
-// Pictures larger than this many pixels are refused rather than allocated.
-inline constexpr uint64_t kMaxBmpPixels = 16384ull * 16384ull;
+// Pictures larger than this many pixels are refused rather than allocated: the editor
+// keeps three 32-bit copies of a page in a 32-bit process (A4 at 600 dpi is 35 million).
+inline constexpr uint64_t kMaxBmpPixels = 48ull * 1024ull * 1024ull;
 
 // Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with bit fields,
 // bottom-up or top-down. On failure returns false with a short reason in `error`.

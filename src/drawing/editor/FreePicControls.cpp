@@ -158,6 +158,14 @@ LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_CTLCOLORBTN:
       return reinterpret_cast<LRESULT>(barBrush_.Get());
+    case WM_SETCURSOR:
+      // While a page is awaited the bar and its Goto button show the wait cursor.
+      if (waitingForPage_ && wnd == pnl1_ &&
+          (reinterpret_cast<HWND>(wp) == pnl1_ || reinterpret_cast<HWND>(wp) == ControlHandle("btn1"))) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      return ::DefWindowProcW(wnd, msg, wp, lp);
     default:
       return ::DefWindowProcW(wnd, msg, wp, lp);
   }
@@ -180,7 +188,8 @@ void TFreePicF::OnCommand(HWND ctl, int code) {
   const int id = ::GetDlgCtrlID(ctl);
   const int bi = id - kIdFirstButton;
   if (ctl && ::GetParent(ctl) == panel1_ && bi >= 0 && static_cast<size_t>(bi) < buttons_.size()) {
-    if (code != BN_CLICKED) return;
+    // A quick second click on an owner-drawn button comes as a double click.
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED) return;
     OnToolButton(static_cast<size_t>(bi));
     return;
   }
@@ -235,6 +244,13 @@ LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
       ::SetFocus(scrollBox1_);
       return 0;
+    case WM_SETCURSOR:
+      // The disabled surface gets no cursor messages of its own while a page is awaited.
+      if (waitingForPage_ && LOWORD(lp) == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      return ::DefWindowProcW(scrollBox1_, msg, wp, lp);
     default:
       return ::DefWindowProcW(scrollBox1_, msg, wp, lp);
   }

@@ -177,18 +177,26 @@ void TFreePicF::RefreshPage() {
   if (r == PageSource::Result::Unchanged) return;
   needFull_ = true;
   const PixelImage& img = page_.Image();
-  if (WorkBmp.Width() != img.Width || WorkBmp.Height() != img.Height) SetPictureSize(img.Width, img.Height);
+  if ((WorkBmp.Width() != img.Width || WorkBmp.Height() != img.Height) && !SetPictureSize(img.Width, img.Height) &&
+      form_)
+    ShowError("There is not enough memory to show a page of " + std::to_string(img.Width) + " x " +
+              std::to_string(img.Height) + " pixels.");
   if (r == PageSource::Result::Failed && form_) {
     ShowError("The page picture \u201C" + win::WideToUtf8(win::AnsiToWide(PageFile)) +
               "\u201D cannot be read (" + error + "). The drawing goes on over a white page.");
   }
 }
 
-void TFreePicF::SetPictureSize(int32_t width, int32_t height) {
+bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   imageCanvas_.reset();
   workCanvas_.reset();
-  WorkBmp.Resize(width, height);
-  imageBmp_.Resize(width, height);
+  const bool ok = WorkBmp.Resize(width, height) && imageBmp_.Resize(width, height);
+  if (!ok) {
+    // Keep the two bitmaps the same size, whatever they are.
+    imageBmp_.Resize(WorkBmp.Width(), WorkBmp.Height());
+  }
+  width = WorkBmp.Width();
+  height = WorkBmp.Height();
   workCanvas_ = std::make_unique<win::Canvas>(WorkBmp.Dc());
   imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_.Dc());
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
@@ -198,6 +206,7 @@ void TFreePicF::SetPictureSize(int32_t width, int32_t height) {
     ::SetWindowPos(image1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     CenterImage();
   }
+  return ok;
 }
 
 void TFreePicF::RedrawAll(bool deselect, bool show) {
@@ -213,7 +222,15 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
   dirty = Intersect(dirty, full);
   if (!dirty.IsEmpty()) {
     ::GdiFlush();
-    CopyPixels(page_.Image().Pixels.data(), WorkBmp.Bits(), full.Right, dirty);
+    const PixelImage& img = page_.Image();
+    if (img.Width == full.Right && img.Height == full.Bottom) {
+      CopyPixels(img.Pixels.data(), WorkBmp.Bits(), full.Right, dirty);
+    } else {
+      // The work bitmap could not take the picture's size: show white paper.
+      RECT r = win::ToRECT(dirty);
+      win::Brush white(::CreateSolidBrush(RGB(255, 255, 255)));
+      ::FillRect(WorkBmp.Dc(), &r, white.Get());
+    }
     HDC dc = WorkBmp.Dc();
     win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
     ::SelectClipRgn(dc, clip.Get());

@@ -78,7 +78,7 @@ class TFreePicF {
   void FreeTools();
   void CenterImage();
   void PlaceImage();
-  void SetPictureSize(int32_t width, int32_t height);
+  bool SetPictureSize(int32_t width, int32_t height);  // false: the old size stays
   void ApplyScroll(int bar, int32_t pos);
   int32_t ScrollPos(int bar) const;
   LRESULT OnFormMessage(UINT msg, WPARAM wp, LPARAM lp);

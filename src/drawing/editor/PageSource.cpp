@@ -1,6 +1,7 @@
 #include "drawing/editor/PageSource.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 namespace vk {
@@ -13,7 +14,12 @@ PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallback
 
   std::vector<uint8_t> bytes;
   PixelImage decoded;
-  bool ok = haveStamp && win::ReadWholeFile(path, bytes, error) && DecodeBmp(bytes.data(), bytes.size(), decoded, error);
+  bool ok = false;
+  try {
+    ok = haveStamp && win::ReadWholeFile(path, bytes, error) && DecodeBmp(bytes.data(), bytes.size(), decoded, error);
+  } catch (const std::bad_alloc&) {
+    error = "not enough memory for a picture of this size";
+  }
   if (!haveStamp && error.empty()) error = "the file does not exist or cannot be opened";
   if (ok) {
     image_ = std::move(decoded);
