@@ -123,9 +123,8 @@ void TFreePicF::ShowModal() {
   disabledOwners_.clear();
   ::KillTimer(form_, EditorWindows::kTimerApply);
   ::KillTimer(form_, EditorWindows::kTimerPage);
-  HWND f = form_;
+  if (::IsWindow(form_)) ::DestroyWindow(form_);
   form_ = nullptr;
-  ::DestroyWindow(f);
   panel1_ = pnl1_ = scrollBox1_ = image1_ = nullptr;
   buttons_.clear();
   props_.clear();
