@@ -52,6 +52,13 @@ constexpr TRect Union(const TRect& a, const TRect& b) {
           std::max(a.Bottom, b.Bottom)};
 }
 
+// The common part of both; an empty rect when they do not meet.
+constexpr TRect Intersect(const TRect& a, const TRect& b) {
+  const TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                std::min(a.Bottom, b.Bottom)};
+  return r.IsEmpty() ? TRect{} : r;
+}
+
 constexpr TRect Offset(const TRect& r, TPoint d) {
   return {r.Left + d.X, r.Top + d.Y, r.Right + d.X, r.Bottom + d.Y};
 }

@@ -1,17 +1,11 @@
 #include "E2eFiles.h"
 
-#include <fstream>
-#include <iterator>
+#include "GuiDriver.h"
 
 namespace vkt {
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
 bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out) {
-  const std::vector<uint8_t> bytes = ReadBytes(path);
+  const std::vector<uint8_t> bytes = FileBytes(path);
   if (bytes.empty()) return false;
   const vk::DrawingReadResult r = vk::DecodeDrawing(bytes.data(), bytes.size());
   if (r.Status != vk::DrawingReadStatus::Ok) return false;

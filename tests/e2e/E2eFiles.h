@@ -14,7 +14,6 @@ struct SavedObject {
   vk::TPoint A, B;  // line ends, or the rectangle's corners
 };
 
-std::vector<uint8_t> ReadBytes(const std::string& path);
 // Every object of a drawing file; false when the file is missing or damaged.
 bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out);
 

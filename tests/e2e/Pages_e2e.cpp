@@ -19,13 +19,6 @@ bool ShowsAgain(const vkt::HostedEditor& e) {
   return vkt::WaitFor([&] { return ::IsWindowEnabled(e.Surface) != FALSE; }, 8000);
 }
 
-std::vector<std::string> Listing(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& f : std::filesystem::directory_iterator(dir)) names.push_back(f.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(PagesE2e, GotoSavesWaitsForTheHostAndComesBackToTheSavedDrawing) {
   pagehost::HostOptions opt;
   opt.Dir = vkt::FreshFolder("pages");
@@ -55,7 +48,7 @@ TEST(PagesE2e, GotoSavesWaitsForTheHostAndComesBackToTheSavedDrawing) {
     EXPECT_TRUE(std::filesystem::exists(opt.Dir + "Page2.bmp"));
     EXPECT_FALSE(std::filesystem::exists(opt.Dir + "Page2.fdf"));  // a page without a drawing
     EXPECT_EQ(vkt::WindowText(e.Control("edtPage")), L"2");
-    firstSave = vkt::ReadBytes(opt.Dir + "Page1.fdf");
+    firstSave = vkt::FileBytes(opt.Dir + "Page1.fdf");
 
     e.Press("SpeedButton11");
     vkt::Drag(e.Page(100, 100), e.Page(200, 220));
@@ -68,9 +61,9 @@ TEST(PagesE2e, GotoSavesWaitsForTheHostAndComesBackToTheSavedDrawing) {
     requests = e.Host->Requests();
   }));
   EXPECT_EQ(requests, (std::vector<int32_t>{2, 1}));
-  EXPECT_EQ(Listing(opt.Dir), (std::vector<std::string>{"1.ini", "2.ini", "Page1.bmp", "Page1.fdf", "Page2.bmp",
+  EXPECT_EQ(vkt::Listing(opt.Dir), (std::vector<std::string>{"1.ini", "2.ini", "Page1.bmp", "Page1.fdf", "Page2.bmp",
                                                         "Page2.fdf"}));
-  EXPECT_EQ(vkt::ReadBytes(opt.Dir + "Page1.fdf"), firstSave);
+  EXPECT_EQ(vkt::FileBytes(opt.Dir + "Page1.fdf"), firstSave);
   std::vector<vkt::SavedObject> one, two;
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", one));
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page2.fdf", two));
@@ -78,7 +71,7 @@ TEST(PagesE2e, GotoSavesWaitsForTheHostAndComesBackToTheSavedDrawing) {
   ASSERT_EQ(two.size(), 1u);
   EXPECT_EQ(two[0].Kind, 4);
   // Line1 describes the later of the two lines.
-  const std::vector<uint8_t> ini = vkt::ReadBytes(opt.Dir + "1.ini");
+  const std::vector<uint8_t> ini = vkt::FileBytes(opt.Dir + "1.ini");
   const std::string text(ini.begin(), ini.end());
   EXPECT_EQ(text.rfind("[SysInfo]\r\nImageCount=3\r\nLine=2\r\nRect=1\r\nCircle=0\r\nRoundRect=0\r\nArc=0\r\nmLine=0\r\n"
                        "[Rect1]\r\n",

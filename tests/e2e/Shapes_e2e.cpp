@@ -69,7 +69,7 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
     EXPECT_FALSE(objs[i].Common.choosed);
     EXPECT_EQ(objs[i].Common.pen.Width, 2);  // the property bar's step 1, solid
   }
-  const std::vector<uint8_t> iniBytes = vkt::ReadBytes(opt.Dir + "1.ini");
+  const std::vector<uint8_t> iniBytes = vkt::FileBytes(opt.Dir + "1.ini");
   const std::string ini(iniBytes.begin(), iniBytes.end());
   EXPECT_NE(ini.find("[SysInfo]\r\nImageCount=3\r\nLine=1\r\nRect=1\r\nCircle=1\r\n"), std::string::npos) << ini;
 }

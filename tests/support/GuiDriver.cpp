@@ -1,9 +1,11 @@
 #include "GuiDriver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace vkt {
@@ -185,6 +187,18 @@ bool XKey(const char* action, const char* key) {
   const bool ok = WaitFor([&] { return std::filesystem::exists(base + ".ack"); }, 5000);
   ::Sleep(50);
   return ok;
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string FreshFolder(const std::string& name) {

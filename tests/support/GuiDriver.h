@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vkt {
 
@@ -52,5 +54,8 @@ bool XKey(const char* action, const char* key);  // action "keydown" / "keyup"
 
 // Folder for a test's files, emptied first. Returns a Windows path with a trailing '\'.
 std::string FreshFolder(const std::string& name);
+// A whole file (empty when it cannot be read), and the sorted names in a folder.
+std::vector<uint8_t> FileBytes(const std::string& path);
+std::vector<std::string> Listing(const std::string& dir);
 
 }  // namespace vkt

@@ -17,12 +17,8 @@
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
 
-namespace {
-
 using bench::Median;
 using bench::Now;
-
-}  // namespace
 
 int main() {
   const std::string dir = vkt::FreshFolder("files-bench");

@@ -102,17 +102,20 @@ void TFreePicF::CreateControls() {
   FormResize();
 }
 
+void TFreePicF::FillWithBarColour(HWND wnd, HDC dc) const {
+  RECT rc{};
+  ::GetClientRect(wnd, &rc);
+  ::FillRect(dc, &rc, barBrush_ ? barBrush_.Get() : static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+}
+
 LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
       FormResize();
       return 0;
-    case WM_ERASEBKGND: {
-      RECT rc{};
-      ::GetClientRect(form_, &rc);
-      ::FillRect(reinterpret_cast<HDC>(wp), &rc, barBrush_ ? barBrush_.Get() : static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    case WM_ERASEBKGND:
+      FillWithBarColour(form_, reinterpret_cast<HDC>(wp));
       return 1;
-    }
     case WM_CLOSE:
       Applied = false;
       RequestClose();
@@ -131,14 +134,14 @@ LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_ERASEBKGND: {
-      RECT rc{};
-      ::GetClientRect(wnd, &rc);
-      HDC dc = reinterpret_cast<HDC>(wp);
-      ::FillRect(dc, &rc, barBrush_.Get());
-      if (wnd == panel1_) DrawDecorStrip(dc, rc);
+    case WM_ERASEBKGND:
+      FillWithBarColour(wnd, reinterpret_cast<HDC>(wp));
+      if (wnd == panel1_) {
+        RECT rc{};
+        ::GetClientRect(wnd, &rc);
+        DrawDecorStrip(reinterpret_cast<HDC>(wp), rc);
+      }
       return 1;
-    }
     case WM_COMMAND:
       OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
       return 0;
@@ -209,12 +212,9 @@ LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       CenterImage();
       return 0;
-    case WM_ERASEBKGND: {
-      RECT rc{};
-      ::GetClientRect(scrollBox1_, &rc);
-      ::FillRect(reinterpret_cast<HDC>(wp), &rc, barBrush_.Get());
+    case WM_ERASEBKGND:
+      FillWithBarColour(scrollBox1_, reinterpret_cast<HDC>(wp));
       return 1;
-    }
     case WM_HSCROLL:
     case WM_VSCROLL: {
       const int bar = msg == WM_HSCROLL ? SB_HORZ : SB_VERT;

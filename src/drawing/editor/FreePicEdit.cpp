@@ -89,7 +89,6 @@ void TFreePicF::UpdateEditButtons() {
   SetButtonEnabled("SpeedButton4", listed);
   SetButtonEnabled("SpeedButton5", listed);
   SetButtonEnabled("SpeedButton7", listed);
-  if (!listed) SetButtonEnabled("SpeedButton6", false);
   SetButtonEnabled("SpeedButton20", !PicList.empty());
   SetButtonEnabled("SpeedButton6", ClipPic && CurPic && ClipPic->PicId != PIC_NONE);
 }

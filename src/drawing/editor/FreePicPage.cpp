@@ -18,8 +18,6 @@ namespace {
 
 constexpr UINT kPageMessage = WM_USER + 232;
 
-std::string Quoted(const std::string& ansiPath) { return "\u201C" + win::WideToUtf8(win::AnsiToWide(ansiPath)) + "\u201D"; }
-
 std::string HostExeFolder() {
   wchar_t buf[MAX_PATH * 2] = {};
   ::GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
@@ -51,6 +49,10 @@ std::string AskFileName(HWND owner, bool save, const wchar_t* filterText, const 
 
 }  // namespace
 
+std::string TFreePicF::QuotedPath(const std::string& ansiPath) {
+  return "\u201C" + win::WideToUtf8(win::AnsiToWide(ansiPath)) + "\u201D";
+}
+
 std::string TFreePicF::PagePicturePath(int32_t page) const {
   return win::DirectoryWithSeparator(PageFile) + "Page" + std::to_string(page) + ".bmp";
 }
@@ -65,13 +67,13 @@ bool TFreePicF::ReadDrawing(const std::string& fileName) {
     case DrawingLoadOutcome::Ok:
       return true;
     case DrawingLoadOutcome::CannotRead:
-      ShowError("The drawing file " + Quoted(fileName) + " cannot be read: " + error);
+      ShowError("The drawing file " + QuotedPath(fileName) + " cannot be read: " + error);
       return false;
     case DrawingLoadOutcome::BadFormat:
       ShowError("Invalid file format.");
       return false;
     case DrawingLoadOutcome::Truncated:
-      ShowError("The drawing file " + Quoted(fileName) + " ends early; the objects before the damage were loaded.");
+      ShowError("The drawing file " + QuotedPath(fileName) + " ends early; the objects before the damage were loaded.");
       return false;
   }
   return false;
@@ -92,18 +94,18 @@ bool TFreePicF::SavePage(int32_t page) {
   if (page_.Loaded() && !page_.UpToDate(picture)) {
     const PixelImage& img = page_.Image();
     if (!win::WriteFileReplacing(picture, EncodeBmp(img, img.SourceBits == 32 ? 32 : 24), error)) {
-      ShowError("The page picture " + Quoted(picture) + " could not be written: " + error);
+      ShowError("The page picture " + QuotedPath(picture) + " could not be written: " + error);
       return false;
     }
   }
   const std::string drawing = win::ChangeExtension(picture, ".fdf");
   if (!WriteDrawing(drawing, DrawingSignature::Page2011, error)) {
-    ShowError("The drawing file " + Quoted(drawing) + " could not be written: " + error);
+    ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
     return false;
   }
   IniFileName = win::DirectoryWithSeparator(PageFile) + std::to_string(page) + ".ini";
   if (!WriteDescription(error)) {
-    ShowError("The page description " + Quoted(IniFileName) + " could not be written: " + error);
+    ShowError("The page description " + QuotedPath(IniFileName) + " could not be written: " + error);
     return false;
   }
   return true;
@@ -182,12 +184,12 @@ void TFreePicF::SpeedButton3Click() {
   for (uint32_t& px : img.Pixels) px &= 0x00FFFFFFu;
   std::string error;
   if (!win::WriteFileReplacing(name, EncodeBmp(img, page_.Image().SourceBits == 32 ? 32 : 24), error)) {
-    ShowError("The picture " + Quoted(name) + " could not be written: " + error);
+    ShowError("The picture " + QuotedPath(name) + " could not be written: " + error);
     return;
   }
   const std::string drawing = win::ChangeExtension(name, ".fdf");
   if (!WriteDrawing(drawing, DrawingSignature::Save2004, error))
-    ShowError("The drawing file " + Quoted(drawing) + " could not be written: " + error);
+    ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
 }
 
 void TFreePicF::SpeedButton2Click() {

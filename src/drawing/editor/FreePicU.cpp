@@ -16,11 +16,6 @@ namespace vk {
 
 namespace {
 
-TRect Intersect(const TRect& a, const TRect& b) {
-  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
-  return r.IsEmpty() ? TRect{} : r;
-}
-
 bool Intersects(const TRect& a, const TRect& b) { return !Intersect(a, b).IsEmpty(); }
 
 // Copies the rows of rc from one 32-bit picture to another of the same size.
@@ -181,8 +176,8 @@ void TFreePicF::RefreshPage() {
     ShowError("There is not enough memory to show a page of " + std::to_string(img.Width) + " x " +
               std::to_string(img.Height) + " pixels.");
   if (r == PageSource::Result::Failed && form_) {
-    ShowError("The page picture \u201C" + win::WideToUtf8(win::AnsiToWide(PageFile)) +
-              "\u201D cannot be read (" + error + "). The drawing goes on over a white page.");
+    ShowError("The page picture " + QuotedPath(PageFile) + " cannot be read (" + error +
+              "). The drawing goes on over a white page.");
   }
 }
 
@@ -303,8 +298,6 @@ void TFreePicF::PlaceImage() {
   RECT now{};
   ::GetWindowRect(image1_, &now);
   ::MapWindowPoints(nullptr, scrollBox1_, reinterpret_cast<POINT*>(&now), 2);
-  imageLeft_ = left;
-  imageTop_ = top;
   if (now.left == left && now.top == top && now.right - now.left == w && now.bottom - now.top == h) return;
   ::SetWindowPos(image1_, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -393,11 +386,6 @@ void TFreePicF::ShowError(const std::string& utf8Text) {
 
 void TFreePicF::SetButtonEnabled(const char* name, bool enabled) {
   if (HWND b = ControlHandle(name)) ::EnableWindow(b, enabled ? TRUE : FALSE);
-}
-
-bool TFreePicF::ButtonEnabled(const char* name) const {
-  HWND b = ControlHandle(name);
-  return b && ::IsWindowEnabled(b);
 }
 
 void TFreePicF::SetButtonDown(const char* name, bool down) {

@@ -91,13 +91,16 @@ class TFreePicF {
   void RequestClose();
   static BOOL CALLBACK DisableHostWindow(HWND w, LPARAM self);
   void ShowError(const std::string& utf8Text);
+  // A path of the host's code page as UTF-8 message text, in quotes.
+  static std::string QuotedPath(const std::string& ansiPath);
+  // Fills a window's client area with the bars' background.
+  void FillWithBarColour(HWND wnd, HDC dc) const;
 
   // --- toolbar ---
   void OnToolButton(size_t index);
   void OnHiddenCommand(const std::string& name);
   void SetButtonEnabled(const char* name, bool enabled);
   void SetButtonDown(const char* name, bool down);
-  bool ButtonEnabled(const char* name) const;
   void SpeedButtonApplyClick();
   void SpeedButtonExitClick();
   void tmr1Timer();
@@ -226,7 +229,6 @@ class TFreePicF {
   win::Font captionFont_, labelFont_;
   win::Brush barBrush_;
   win::Icon bigIcon_, smallIcon_;
-  int32_t imageLeft_ = 0, imageTop_ = 0;
   struct ScrollRanges {
     int32_t Width = -1, Height = -1, ClientWidth = -1, ClientHeight = -1;
     bool operator==(const ScrollRanges&) const = default;

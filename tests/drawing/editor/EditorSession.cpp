@@ -1,8 +1,5 @@
 #include "EditorSession.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "GuiDriver.h"
@@ -59,12 +56,5 @@ SeenWindow ShowAndClose(const char* const* const args[9]) {
   th.join();
   return seen;
 }
-
-std::vector<uint8_t> FileBytes(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
 }  // namespace vkt

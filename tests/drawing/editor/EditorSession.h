@@ -29,7 +29,5 @@ struct SeenWindow {
 };
 SeenWindow ShowAndClose(const char* const* const args[9]);
 
-std::vector<uint8_t> FileBytes(const std::string& path);
-bool Exists(const std::string& path);
 
 }  // namespace vkt

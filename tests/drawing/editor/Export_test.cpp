@@ -26,13 +26,6 @@ RECT ChildRectIn(HWND child, HWND parent) {
   return r;
 }
 
-std::vector<std::string> Listing(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(Export, TextsThatAreNotNumbersGiveTheDefaultsAndNullsDoNotCrash) {
   const std::string dir = vkt::FreshFolder("defaults");
   const std::string page = MakePage(dir, 2, 120, 90);
@@ -117,7 +110,7 @@ TEST(Export, ExitWithADrawingAsksAndNoLeavesEveryFileUntouched) {
     EXPECT_EQ(text, L"Do you want to save changes?");
     EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(w.Form); }, 3000));
   }));
-  EXPECT_EQ(Listing(dir), std::vector<std::string>{"Page7.bmp"});
+  EXPECT_EQ(vkt::Listing(dir), std::vector<std::string>{"Page7.bmp"});
   EXPECT_EQ(vkt::FileBytes(t.PageFile), before);
 }
 
@@ -135,7 +128,7 @@ TEST(Export, ApplyWritesThePageFilesAndTheDescriptionNamedByThePageNumber) {
     EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(w.Form); }, 3000));
     EXPECT_FALSE(vkt::DialogShowing(L"Quillora Studio"));
   }));
-  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"7.ini", "Page7.bmp", "Page7.fdf"}));
+  EXPECT_EQ(vkt::Listing(dir), (std::vector<std::string>{"7.ini", "Page7.bmp", "Page7.fdf"}));
   EXPECT_EQ(vkt::FileBytes(t.PageFile), before);  // the page goes back without the drawing
   const std::vector<uint8_t> fdf = vkt::FileBytes(dir + "Page7.fdf");
   ASSERT_EQ(fdf.size(), 64u + 5 + 70);
