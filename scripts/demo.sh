@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
-# Builds, then runs the page host with the editor. On your display when there is one;
-# otherwise under Xvfb, where it leaves a screenshot and the written files in a folder
-# it names. Extra arguments go to the page host (see: pagehost --help).
+# Builds, then runs the page host with the editor: the 32-bit build where this machine
+# runs 32-bit Wine, else the 64-bit one (it says which). On your display when there is
+# one; otherwise under Xvfb, where it leaves a screenshot and the written files in a
+# folder it names. Extra arguments go to the page host (see: pagehost --help).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$ROOT"
 "$ROOT/scripts/setup.sh"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target vellumkit pagehost wintool
+
+if wine_runs 32; then
+  arch=32
+elif wine_runs 64; then
+  echo "The 32-bit build cannot run here, so the demo shows the 64-bit build."
+  arch=64
+else
+  echo "No Wine runs on this machine: $WINE_SKIP_REASON" >&2
+  exit 1
+fi
+preset=win$arch
+wine=$(wine_of $arch)
+bin="$ROOT/build/$preset/bin"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target vellumkit pagehost wintool
 
 out="$ROOT/build/demo"
 rm -rf "$out"
@@ -15,23 +29,23 @@ mkdir -p "$out"
 trap stop_started EXIT
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  ensure_wineprefix
-  start_wineserver
-  echo "Running the editor on $DISPLAY; pages and drawings go to $out"
-  wine "$BIN/pagehost.exe" --dir "$(winepath -w "$out")" "$@"
+  ensure_wineprefix $arch
+  start_wineserver $arch
+  echo "Running the $arch-bit editor on $DISPLAY; pages and drawings go to $out"
+  "$wine" "$bin/pagehost.exe" --dir "$("$wine" winepath -w "$out")" "$@"
   echo "Files written: $(ls "$out" | tr '\n' ' ')"
   exit 0
 fi
 
 ensure_display
-ensure_wineprefix
-start_wineserver
-timeout 120 wine "$BIN/pagehost.exe" --dir "$(winepath -w "$out")" "$@" >"$out/pagehost.log" 2>&1 &
+ensure_wineprefix $arch
+start_wineserver $arch
+timeout 120 "$wine" "$bin/pagehost.exe" --dir "$("$wine" winepath -w "$out")" "$@" >"$out/pagehost.log" 2>&1 &
 host=$!
-timeout 30 wine "$BIN/wintool.exe" wait "Draw Graphics" 20000
+timeout 30 "$wine" "$bin/wintool.exe" wait "Draw Graphics" 20000
 sleep 1
 import -window root "$out/editor.png"
-timeout 30 wine "$BIN/wintool.exe" close "Draw Graphics" || true
+timeout 30 "$wine" "$bin/wintool.exe" close "Draw Graphics" || true
 wait "$host" || true
-echo "No display: ran under Xvfb. Screenshot and files are in $out:"
+echo "No display: ran the $arch-bit build under Xvfb. Screenshot and files are in $out:"
 ls -l "$out"

@@ -9,7 +9,8 @@ export DEBIAN_FRONTEND=noninteractive
 PKGS=(
   cmake ninja-build
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
   xvfb xdotool x11-utils imagemagick
   googletest
   clang libclang-rt-14-dev

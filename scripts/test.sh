@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: native (sanitized), under Wine, end to end,
-# and a short fuzzing run. The last line is the summary "N passed, N failed".
+# Builds the native, win32 and win64 presets and runs every test: native (sanitized), a
+# short fuzzing run, and the Windows suites (under Wine, end to end) of each arch this
+# machine can run. Counts test cases; the last line is the summary "N passed, N failed".
 set -uo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$ROOT"
@@ -9,32 +10,32 @@ cd "$ROOT"
 
 passed=0
 failed=0
-count() {  # count <ctest log>
-  local line p t
-  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
-  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
-  t=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
-  p=$(sed -E 's/.*, ([0-9]+) tests? failed.*/\1/' <<<"$line")
-  passed=$((passed + t - p)); failed=$((failed + p))
+count() {  # count <ctest -V log>: prints the results and adds the cases up
+  local out
+  out=$(python3 "$ROOT/scripts/count_tests.py" "$1")
+  sed '$d' <<<"$out"
+  read -r p f <<<"$(tail -1 <<<"$out")"
+  passed=$((passed + p)); failed=$((failed + f))
 }
 
 build() {  # build <preset>
   if cmake --preset "$1" >"build/$1-configure.log" 2>&1 && cmake --build --preset "$1" 2>&1 | tail -40; then
     [ "${PIPESTATUS[0]}" -eq 0 ] && return 0
   fi
-  cat "build/$1-configure.log" | tail -20
+  tail -20 "build/$1-configure.log"
   return 1
 }
 
 mkdir -p build
-ok_win=1; ok_native=1
-build native || { echo "native build failed"; ok_native=0; failed=$((failed + 1)); }
-build win32 || { echo "win32 build failed"; ok_win=0; failed=$((failed + 1)); }
+declare -A built
+for preset in native win32 win64; do
+  if build "$preset"; then built[$preset]=1; else built[$preset]=0; echo "$preset build failed"; failed=$((failed + 1)); fi
+done
 
 trap stop_started EXIT
 
-if [ $ok_native -eq 1 ]; then
-  ctest --preset native -j2 2>&1 | tee build/native-test.log | grep -vE '^\s+(Start|[0-9]+/[0-9]+ Test)' || true
+if [ "${built[native]}" -eq 1 ]; then
+  ctest --preset native -j2 -V >build/native-test.log 2>&1
   count build/native-test.log
   # Replay the seed corpus and fuzz each reader for a short, bounded time.
   for fz in build/native/fuzz/*_fuzz; do
@@ -54,15 +55,33 @@ if [ $ok_native -eq 1 ]; then
   done
 fi
 
-if [ $ok_win -eq 1 ]; then
-  if ensure_display && ensure_wineprefix; then
-    start_wineserver
-    ctest --preset win32 2>&1 | tee build/win32-test.log | grep -vE '^\s+(Start|[0-9]+/[0-9]+ Test)' || true
-    count build/win32-test.log
-  else
-    failed=$((failed + 1))
+# Each Windows suite runs where its Wine runs; where it cannot, its binaries are still
+# checked statically (the artefact test needs no Wine).
+ran=() skipped=()
+for arch in 32 64; do
+  preset=win$arch
+  [ "${built[$preset]}" -eq 1 ] || { skipped+=("$preset skipped (its build failed)"); continue; }
+  if ! wine_runs "$arch"; then
+    skipped+=("$preset skipped ($WINE_SKIP_REASON)")
+    ctest --preset "$preset" -R '^artefacts$' -V >"build/$preset-test.log" 2>&1
+    count "build/$preset-test.log"
+    continue
   fi
-fi
+  if ensure_display && ensure_wineprefix "$arch"; then
+    start_wineserver "$arch"
+    echo "== $preset suite"
+    ctest --preset "$preset" -V >"build/$preset-test.log" 2>&1
+    count "build/$preset-test.log"
+    ran+=("$preset ran")
+  else
+    skipped+=("$preset skipped (its Wine prefix could not be made)")
+  fi
+done
+
+summary=$(IFS=';'; echo "${ran[*]:-no suite ran}")
+[ ${#skipped[@]} -gt 0 ] && summary="$summary; $(IFS=';'; echo "${skipped[*]}")"
+echo "windows suites: ${summary//;/; }"
+if [ ${#ran[@]} -eq 0 ]; then echo "this machine ran no Windows suite"; failed=$((failed + 1)); fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -8,19 +8,29 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool ParseWhole(const std::string& text, int64_t lo, int64_t hi, int64_t& out) {
+// A sign and the magnitude of a whole decimal number, blanks around it allowed.
+bool ParseSignAndMagnitude(const std::string& text, bool& neg, uint64_t& v) {
   size_t i = 0, n = text.size();
   while (i < n && IsBlank(text[i])) ++i;
   while (n > i && IsBlank(text[n - 1])) --n;
-  bool neg = false;
+  neg = false;
   if (i < n && (text[i] == '-' || text[i] == '+')) neg = text[i++] == '-';
   if (i == n) return false;
-  uint64_t v = 0;
+  v = 0;
   for (; i < n; ++i) {
     if (text[i] < '0' || text[i] > '9') return false;
-    v = v * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (v > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return false;
+    const auto digit = static_cast<uint64_t>(text[i] - '0');
+    if (v > (std::numeric_limits<uint64_t>::max() - digit) / 10) return false;
+    v = v * 10 + digit;
   }
+  return true;
+}
+
+bool ParseWhole(const std::string& text, int64_t lo, int64_t hi, int64_t& out) {
+  bool neg = false;
+  uint64_t v = 0;
+  if (!ParseSignAndMagnitude(text, neg, v) || v > static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
+    return false;
   int64_t s = neg ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
   if (s < lo || s > hi) return false;
   out = s;
@@ -38,9 +48,18 @@ int32_t ParseIntOr(const std::string& text, int32_t def) {
              : def;
 }
 
-int64_t ParseInt64Or(const std::string& text, int64_t def) {
-  int64_t v = 0;
-  return ParseWhole(text, std::numeric_limits<int64_t>::min() + 1, std::numeric_limits<int64_t>::max(), v) ? v : def;
+uint64_t ParseHandleBits(const std::string& text, unsigned pointerBits) {
+  bool neg = false;
+  uint64_t v = 0;
+  if (!ParseSignAndMagnitude(text, neg, v)) return 0;
+  const uint64_t signBit = uint64_t{1} << (pointerBits - 1);
+  if (neg) {
+    if (v > signBit) return 0;
+    v = ~v + 1;  // two's complement: the bits a signed print of the handle came from
+  } else if (pointerBits < 64 && v >= (signBit << 1)) {
+    return 0;
+  }
+  return pointerBits < 64 ? v & ((uint64_t{1} << pointerBits) - 1) : v;
 }
 
 EditorArgs ParseEditorArgs(const char* const* const args[9]) {

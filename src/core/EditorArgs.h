@@ -8,7 +8,11 @@ namespace vk {
 // Decimal text to a number; anything that is not a whole decimal number (blanks around
 // it are allowed) gives def. Values outside 32 bits also give def.
 int32_t ParseIntOr(const std::string& text, int32_t def);
-int64_t ParseInt64Or(const std::string& text, int64_t def);
+
+// The window handle a host wrote in decimal, as the bits of a pointer of pointerBits
+// (32 or 64). Hosts print handles signed or unsigned, so both are taken; 0 when the text
+// is no number or does not fit the pointer.
+uint64_t ParseHandleBits(const std::string& text, unsigned pointerBits);
 
 struct EditorArgs {
   int32_t ImageWidth = 100;

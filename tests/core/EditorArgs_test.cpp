@@ -14,8 +14,20 @@ TEST(EditorArgs, NumbersFallBackToTheirDefaults) {
       {"abc", 100, 100}, {"12px", 100, 100}, {"1.5", 1, 1},   {"-", 0, 0},    {"99999999999", 100, 100},
   };
   for (const Case& c : cases) EXPECT_EQ(vk::ParseIntOr(c.text, c.def), c.want) << c.text;
-  EXPECT_EQ(vk::ParseInt64Or("4294967297", 0), 4294967297LL);
-  EXPECT_EQ(vk::ParseInt64Or("0x10", 0), 0);
+}
+
+TEST(EditorArgs, HostWindowHandlesRoundTripSignedOrUnsigned) {
+  // A sign-extended 64-bit handle printed unsigned, and the same handle printed signed.
+  EXPECT_EQ(vk::ParseHandleBits("18446744071562072628", 64), 0xFFFFFFFF80001234ULL);
+  EXPECT_EQ(vk::ParseHandleBits("-2147479500", 64), 0xFFFFFFFF80001034ULL);
+  EXPECT_EQ(vk::ParseHandleBits("8589934592", 64), 0x200000000ULL);
+  EXPECT_EQ(vk::ParseHandleBits("2147488308", 32), 0x80001234ULL);
+  EXPECT_EQ(vk::ParseHandleBits("-2147478988", 32), 0x80001234ULL);
+  // Too wide for the pointer, or no number at all.
+  EXPECT_EQ(vk::ParseHandleBits("4294967296", 32), 0u);
+  EXPECT_EQ(vk::ParseHandleBits("-2147483649", 32), 0u);
+  EXPECT_EQ(vk::ParseHandleBits("18446744073709551616", 64), 0u);
+  EXPECT_EQ(vk::ParseHandleBits("0x10", 64), 0u);
 }
 
 TEST(EditorArgs, NullArgumentsCountAsEmptyText) {

@@ -2,12 +2,13 @@
 # Runs a Windows test program under Wine and serves its requests for what only the X
 # side can do: holding modifier keys (Wine takes them from the X events of the mouse)
 # and screenshots. Requests arrive as files "reqN.req" in E2E_X_REQUESTS; each is answered
-# with "reqN.ack". Usage: run_with_x.sh PROGRAM.exe [ARGS...]
+# with "reqN.ack". Usage: run_with_x.sh WINE PROGRAM.exe [ARGS...]  (WINE: the loader wrapper)
 set -u
+wine=$1; shift
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"; xdotool keyup ctrl shift alt >/dev/null 2>&1 || true' EXIT
-export E2E_X_REQUESTS=$(winepath -w "$dir" 2>/dev/null)
-timeout 280 wine "$@" &
+export E2E_X_REQUESTS=$("$wine" winepath -w "$dir" 2>/dev/null)
+timeout 280 "$wine" "$@" &
 pid=$!
 while kill -0 "$pid" 2>/dev/null; do
   for req in "$dir"/*.req; do
@@ -16,7 +17,7 @@ while kill -0 "$pid" 2>/dev/null; do
     arg=${arg%$'\r'}
     case "$action" in
       keydown|keyup) xdotool "$action" "$arg" ;;
-      shot) import -window root "$(winepath -u "$arg" 2>/dev/null)" ;;
+      shot) import -window root "$("$wine" winepath -u "$arg" 2>/dev/null)" ;;
     esac
     touch "${req%.req}.ack"
     rm -f "$req"

@@ -137,9 +137,9 @@ void TFreePicF::btn1Click() {
   ::EnableWindow(image1_, FALSE);
   SetButtonDown("SpeedButtonSelect", true);
   SpeedButtonSelectClick();
-  const int64_t host = ParseInt64Or(HostWnd, 0);
-  if (host > 0) ::SendMessageA(reinterpret_cast<HWND>(static_cast<intptr_t>(host)), kPageMessage,
-                               static_cast<WPARAM>(GotoPageNo), 0);
+  const uint64_t host = ParseHandleBits(HostWnd, sizeof(HWND) * 8);
+  if (host != 0) ::SendMessageA(reinterpret_cast<HWND>(static_cast<uintptr_t>(host)), kPageMessage,
+                                static_cast<WPARAM>(GotoPageNo), 0);
   SetMode(kModeWait);
   // A host that answered while handling the message need not cost half a second.
   if (waitingForPage_) tmrPageTimer();
