@@ -14,6 +14,7 @@
 #include "setup/ControlIds.h"
 #include "setup/Module_icons.h"
 #include "setup/Resources.h"
+#include "win/Barrier.h"
 #include "win/Text.h"
 
 namespace optaset {
@@ -144,14 +145,15 @@ LRESULT CALLBACK FrmMain::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(wnd, msg, wp, lp);
   }
   if (!self) return ::DefWindowProcW(wnd, msg, wp, lp);
-  return self->Handle(msg, wp, lp);
+  return vk::win::Guarded(wnd, 0, [&] { return self->Handle(msg, wp, lp); });
 }
 
 LRESULT FrmMain::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      // A quick second press is a press too, as on a push button.
-      if (HIWORD(wp) == STN_CLICKED || HIWORD(wp) == STN_DBLCLK) {
+      // A double click is one click: its second half (STN_DBLCLK) must not open the page
+      // or ask the question again.
+      if (HIWORD(wp) == STN_CLICKED) {
         switch (LOWORD(wp)) {
           case kIdImage1: Image1Click(); return 0;
           case kIdImage3: Image3Click(); return 0;

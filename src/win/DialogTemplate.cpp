@@ -1,5 +1,6 @@
 #include "win/DialogTemplate.h"
 
+#include "win/Barrier.h"
 #include "win/Handle.h"
 
 namespace vk::win {
@@ -26,7 +27,7 @@ void EndWith(HWND dlg, INT_PTR result) {
   ::EndDialog(dlg, result);
 }
 
-INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG: {
       auto* run = reinterpret_cast<Running*>(lp);
@@ -77,6 +78,10 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     default:
       return FALSE;
   }
+}
+
+INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  return Guarded(dlg, FALSE, [&] { return DialogMessage(dlg, msg, wp, lp); });
 }
 
 }  // namespace

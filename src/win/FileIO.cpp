@@ -79,6 +79,12 @@ bool WriteFileReplacing(const std::string& path, const void* data, size_t size, 
   return true;
 }
 
+bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error) {
+  if (::CopyFileW(AnsiToWide(from).c_str(), AnsiToWide(to).c_str(), FALSE)) return true;
+  error = LastErrorText(::GetLastError());
+  return false;
+}
+
 bool FileExists(const std::string& path) {
   DWORD a = ::GetFileAttributesW(AnsiToWide(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;

@@ -16,6 +16,9 @@ inline bool WriteFileReplacing(const std::string& path, const std::vector<uint8_
   return WriteFileReplacing(path, bytes.data(), bytes.size(), error);
 }
 
+// Copies a file over another (an older copy there is replaced).
+bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error);
+
 bool FileExists(const std::string& path);
 bool DeleteFileIfExists(const std::string& path);
 

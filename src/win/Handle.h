@@ -71,6 +71,13 @@ struct MenuTraits {
   static void Close(HMENU h) { ::DestroyMenu(h); }
 };
 
+struct ChangeNotificationTraits {
+  using Type = HANDLE;
+  static void Close(HANDLE h) {
+    if (h != INVALID_HANDLE_VALUE) ::FindCloseChangeNotification(h);
+  }
+};
+
 using Pen = UniqueHandle<TypedGdiTraits<HPEN>>;
 using Brush = UniqueHandle<TypedGdiTraits<HBRUSH>>;
 using Font = UniqueHandle<TypedGdiTraits<HFONT>>;
@@ -80,6 +87,8 @@ using MemoryDc = UniqueHandle<DcTraits>;
 using Icon = UniqueHandle<IconTraits>;
 using Module = UniqueHandle<ModuleTraits>;
 using Menu = UniqueHandle<MenuTraits>;
+// A folder's change notification (FindFirstChangeNotification); invalid is INVALID_HANDLE_VALUE.
+using ChangeNotification = UniqueHandle<ChangeNotificationTraits>;
 
 // Files opened with CreateFile report failure as INVALID_HANDLE_VALUE, not null.
 class File {

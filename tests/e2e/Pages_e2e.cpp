@@ -83,4 +83,33 @@ TEST(PagesE2e, GotoSavesWaitsForTheHostAndComesBackToTheSavedDrawing) {
   EXPECT_EQ(text.find("[Line3]"), std::string::npos);
 }
 
+// The host renders the page straight into its file, in pieces: the editor sees it
+// incomplete first. Meanwhile Delete waits with the drawing: the page that arrives would
+// replace the very object the question was about.
+TEST(PagesE2e, APageWrittenInPiecesIsWaitedForAndDeleteWaitsWithTheDrawing) {
+  pagehost::HostOptions opt;
+  opt.Dir = vkt::FreshFolder("pages-inplace");
+  opt.PageWidth = 800;
+  opt.PageHeight = 600;
+  opt.DelayMs = 300;
+  opt.InPlacePieces = 6;
+  opt.PieceMs = 80;
+  ASSERT_TRUE(vkt::RunHosted(opt, [&](vkt::HostedEditor& e) {
+    e.Press("SpeedButton8");
+    vkt::Drag(e.Page(50, 50), e.Page(300, 200));
+    e.Press("SpeedButtonSelect");
+    const POINT body = e.Page(175, 125);
+    vkt::Click(body.x, body.y);
+    GoTo(e, 2);
+    vkt::KeyTap(VK_DELETE);
+    EXPECT_FALSE(vkt::AnswerDialog(L"Quillora Studio", IDYES, 1000)) << "Delete asked while a page was awaited";
+    ASSERT_TRUE(ShowsAgain(e));
+    EXPECT_FALSE(vkt::DialogShowing(L"Error")) << "a page still being written was reported unreadable";
+    EXPECT_EQ(vkt::WindowText(e.Control("edtPage")), L"2");
+  }));
+  std::vector<vkt::SavedObject> one;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", one));
+  EXPECT_EQ(one.size(), 1u);
+}
+
 }  // namespace

@@ -101,13 +101,13 @@ void Answer(HWND box, int id) {
   ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
 }
 
-void ClickClient(HWND foreground, HWND target, POINT client) {
+void ClickClient(HWND foreground, HWND target, POINT client, int clicks) {
   ::SetForegroundWindow(foreground);
   POINT p = client;
   ::ClientToScreen(target, &p);
   const int w = ::GetSystemMetrics(SM_CXSCREEN);
   const int h = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT in[3] = {};
+  std::vector<INPUT> in(1 + 2 * static_cast<size_t>(clicks));
   for (INPUT& i : in) {
     i.type = INPUT_MOUSE;
     i.mi.dx = static_cast<LONG>(p.x * 65535LL / (w - 1));
@@ -115,9 +115,8 @@ void ClickClient(HWND foreground, HWND target, POINT client) {
     i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
   }
   in[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-  in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  ::SendInput(3, in, sizeof(INPUT));
+  for (size_t i = 1; i < in.size(); ++i) in[i].mi.dwFlags |= (i % 2) ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 int CountScreenPixels(const RECT& area, COLORREF colour) {

@@ -43,8 +43,8 @@ std::wstring MessageBoxText(HWND box);
 bool HasButton(HWND box, int id);
 void Answer(HWND box, int id);
 
-// A left click at a point of a window's client area, with real input.
-void ClickClient(HWND foreground, HWND target, POINT client);
+// Left clicks (two make a double click) at a point of a window's client area, with real input.
+void ClickClient(HWND foreground, HWND target, POINT client, int clicks = 1);
 // How many pixels of a screen rectangle have exactly that colour, as drawn on the screen.
 int CountScreenPixels(const RECT& area, COLORREF colour);
 // A window's text, read through the window manager (works across processes).

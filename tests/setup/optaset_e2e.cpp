@@ -109,12 +109,12 @@ class Session {
     RECT r = list_->ItemRect(row, LVIR_LABEL);
     ClickClient(main_, listWindow_, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   }
-  void ClickPicture(int id) {
+  void ClickPicture(int id, int clicks = 1) {
     HWND picture = ::GetDlgItem(main_, id);
     RECT r{};
     ::GetClientRect(picture, &r);
     const int x = (otherHalf_ = !otherHalf_) ? r.right * 2 / 3 : r.right / 3;
-    ClickClient(main_, picture, POINT{x, r.bottom / 2});
+    ClickClient(main_, picture, POINT{x, r.bottom / 2}, clicks);
   }
   // Pixels of that colour where the caption shows its icon, at the window's top left.
   // (The icon handle cannot be asked for across processes here, so look at the screen.)
@@ -132,6 +132,55 @@ class Session {
   std::unique_ptr<RemoteListView> list_;
   bool otherHalf_ = false;
 };
+
+// While it lives, http addresses open with this test program in its recording role (see
+// main), which leaves one file per opening in a folder, so that a test can count them.
+// The prefix's own handler is put back afterwards.
+class CountingHttpHandler {
+ public:
+  explicit CountingHttpHandler(const fs::path& folder) {
+    wchar_t old[1024] = {};
+    DWORD size = sizeof old;
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS)
+      old_ = old;
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    ok_ = Set(L"\"" + std::wstring(self) + L"\" --record-open \"" + folder.wstring() + L"\" \"%1\"");
+  }
+  ~CountingHttpHandler() {
+    if (old_.empty()) ::RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kKey, nullptr);
+    else Set(old_);
+  }
+  explicit operator bool() const { return ok_; }
+
+ private:
+  static bool Set(const std::wstring& command) {
+    return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, kKey, nullptr, REG_SZ, command.c_str(),
+                             static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  }
+  static constexpr const wchar_t* kKey = L"http\\shell\\open\\command";
+  std::wstring old_;
+  bool ok_ = false;
+};
+
+// The recording role: one new file per opening, holding the address.
+int RecordOpening(const fs::path& folder, const std::string& address) {
+  for (int i = 0; i < 100; ++i) {
+    std::FILE* f = _wfopen((folder / ("opened-" + std::to_string(i) + ".txt")).c_str(), L"wx");
+    if (!f) continue;
+    std::fputs(address.c_str(), f);
+    std::fclose(f);
+    return 0;
+  }
+  return 1;
+}
+
+std::vector<std::string> Openings(const fs::path& folder) {
+  std::vector<std::string> all;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(folder, ec)) all.push_back(Bytes(e.path()).value_or(""));
+  return all;
+}
 
 // Unticks an optional row and answers its question.
 void UntickAnswering(Session& s, int row, int answer) {
@@ -277,6 +326,25 @@ TEST(Optaset, QuitDeclinedKeepsTheWindowAndConfirmedCancelsAll) {
   EXPECT_FALSE(fs::exists(dir / "QuilloraStudio.cfg.old"));
 }
 
+TEST(Optaset, ADoubleClickOnTheBadgeOpensTheDownloadPageOnce) {
+  const fs::path dir = FreshFolder("badge", false, true);
+  const fs::path opened = dir / "opened";
+  fs::create_directory(opened);
+  CountingHttpHandler handler(opened);
+  ASSERT_TRUE(handler);
+  Session s(dir);
+  ASSERT_TRUE(s.Start());
+  s.ClickPicture(optaset::kIdImage1, 2);
+  ASSERT_TRUE(WaitUntil([&] { return !Openings(opened).empty(); }, kWait));
+  ::Sleep(1500);  // time for a second opening to show
+  EXPECT_EQ(Openings(opened), std::vector<std::string>{"http://www.example.com/quillora/components.html"});
+  ::PostMessageW(s.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND box = s.Box();
+  ASSERT_NE(box, nullptr);
+  Answer(box, IDYES);
+  EXPECT_EQ(s.Program().WaitExit(kWait), 0);
+}
+
 TEST(Optaset, NextWithEverythingTickedAsksNothing) {
   const fs::path dir = FreshFolder("plain", false, true);
   Session s(dir);
@@ -292,6 +360,7 @@ TEST(Optaset, NextWithEverythingTickedAsksNothing) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--record-open") return RecordOpening(WindowsPath(argv[2]), argv[3]);
   ::testing::InitGoogleTest(&argc, argv);
   if (argc < 3) {
     std::fprintf(stderr, "usage: optaset_e2e <optaset.exe> <icon file>\n");

@@ -1,6 +1,7 @@
 #include "PageHost.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/BmpCodec.h"
@@ -111,7 +112,8 @@ vk::PixelImage RenderPage(int32_t page, int32_t width, int32_t height) {
 std::string HostUsage() {
   return "pagehost [--dir FOLDER] [--dll vellumkit.dll] [--page N] [--pages COUNT]\n"
          "         [--size WxH (page picture, default 1240x1754)] [--window WxH] [--scroll X,Y]\n"
-         "         [--delay MS (answer page requests later)] [--icon FILE] [--theme FILE]\n";
+         "         [--delay MS (answer page requests later)] [--icon FILE] [--theme FILE]\n"
+         "         [--in-place PIECES,MS (write page pictures in place, in pieces MS apart)]\n";
 }
 
 bool ParseHostArgs(const std::vector<std::string>& args, HostOptions& opt, std::string& error) {
@@ -138,6 +140,8 @@ bool ParseHostArgs(const std::vector<std::string>& args, HostOptions& opt, std::
     else if (a == "--delay") {
       ok = ParseInt(v, n) && n >= 0;
       opt.DelayMs = static_cast<uint32_t>(n);
+    } else if (a == "--in-place") {
+      ok = ParsePair(v, opt.InPlacePieces, opt.PieceMs) && opt.InPlacePieces > 0 && opt.PieceMs >= 0;
     } else if (a == "--icon") opt.Icon = v;
     else if (a == "--theme") opt.Theme = v;
     else {
@@ -198,6 +202,16 @@ LRESULT CALLBACK HostWindow::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   return self ? self->OnMessage(msg, wp, lp) : ::DefWindowProcW(wnd, msg, wp, lp);
 }
 
+namespace {
+constexpr UINT_PTR kPieceTimer = 0x7000;  // page timers count up from 1
+double NowMs() {
+  LARGE_INTEGER f, t;
+  ::QueryPerformanceFrequency(&f);
+  ::QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+}  // namespace
+
 LRESULT HostWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case kPageMessage: {
@@ -212,6 +226,10 @@ LRESULT HostWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_TIMER: {
+      if (wp == kPieceTimer) {
+        WriteNextPiece();
+        return 0;
+      }
       ::KillTimer(wnd_, wp);
       if (!pending_.empty()) {
         int32_t page = pending_.front();
@@ -227,9 +245,49 @@ LRESULT HostWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void HostWindow::Deliver(int32_t page) {
   if (page <= 0) return;
+  if (opt_.InPlacePieces > 0 && !piecesOut_) {
+    const std::string path = PagePicturePath(opt_.Dir, page);
+    // Readers may open it while it grows, as they may a real host's file.
+    piecesOut_ = vk::win::File(::CreateFileW(vk::win::AnsiToWide(path).c_str(), GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!piecesOut_) {
+      std::fprintf(stderr, "pagehost: could not create %s\n", path.c_str());
+      return;
+    }
+    piecesBytes_ = vk::EncodeBmp(RenderPage(page, opt_.PageWidth, opt_.PageHeight), 24);
+    piecesDone_ = 0;
+    piecesPage_ = page;
+    WriteNextPiece();
+    return;
+  }
   std::string error;
   if (!WritePagePicture(opt_.Dir, page, opt_.PageWidth, opt_.PageHeight, error))
     std::fprintf(stderr, "pagehost: could not write %s: %s\n", PagePicturePath(opt_.Dir, page).c_str(), error.c_str());
+  deliveredAt_ = NowMs();
+}
+
+void HostWindow::WriteNextPiece() {
+  ::KillTimer(wnd_, kPieceTimer);
+  if (!piecesOut_) return;
+  const size_t piece = (piecesBytes_.size() + static_cast<size_t>(opt_.InPlacePieces) - 1) /
+                       static_cast<size_t>(opt_.InPlacePieces);
+  const size_t n = std::min(piece, piecesBytes_.size() - piecesDone_);
+  DWORD done = 0;
+  if (!::WriteFile(piecesOut_.Get(), piecesBytes_.data() + piecesDone_, static_cast<DWORD>(n), &done, nullptr) ||
+      done != n) {
+    std::fprintf(stderr, "pagehost: could not write page %d in place\n", piecesPage_);
+    piecesOut_.Close();
+    return;
+  }
+  piecesDone_ += n;
+  if (piecesDone_ < piecesBytes_.size()) {
+    ::SetTimer(wnd_, kPieceTimer, static_cast<UINT>(opt_.PieceMs), nullptr);
+    return;
+  }
+  piecesOut_.Close();
+  piecesBytes_.clear();
+  deliveredAt_ = NowMs();
 }
 
 int RunEditor(const HostOptions& opt, HWND hostWnd, std::string& error) {

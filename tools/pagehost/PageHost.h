@@ -4,9 +4,12 @@
 // window as the host window, and answers the editor's page requests.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "win/Handle.h"
 
 namespace pagehost {
 
@@ -24,6 +27,11 @@ struct HostOptions {
   int32_t ScrollX = 0;
   int32_t ScrollY = 0;
   uint32_t DelayMs = 0;             // answer page requests this much later (a slow host)
+  // 0: a page picture is written to a temporary file and renamed into place. Otherwise it
+  // is written in place, in this many pieces PieceMs apart, as a host that renders
+  // straight into the file does (a reader may see it incomplete).
+  int32_t InPlacePieces = 0;
+  int32_t PieceMs = 0;
   std::string Theme;
   std::string Icon;
   bool ShowHelp = false;
@@ -54,16 +62,25 @@ class HostWindow {
   HWND Handle() const { return wnd_; }
   // Page numbers asked for so far, in order.
   const std::vector<int32_t>& Requests() const { return requests_; }
+  // When the last page picture was complete on disk (performance counter, milliseconds).
+  double LastDeliveredAt() const { return deliveredAt_.load(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Deliver(int32_t page);
+  void WriteNextPiece();
 
   HostOptions opt_;
   HWND wnd_ = nullptr;
   std::vector<int32_t> requests_;
   std::vector<int32_t> pending_;
+  std::atomic<double> deliveredAt_{0};  // read by drivers on other threads
+  // A picture being written in place.
+  vk::win::File piecesOut_;
+  std::vector<uint8_t> piecesBytes_;
+  size_t piecesDone_ = 0;
+  int32_t piecesPage_ = 0;
 };
 
 // Loads the editor and calls its export once. Returns the process exit code:

@@ -2,6 +2,8 @@
 
 #include "core/PageDescription.h"
 #include "drawing/editor/KindOps.h"
+#include "drawing/editor/TestFailPoint.h"
+#include "drawing/objects/OpaquePic.h"
 #include "drawing/objects/PicFactory.h"
 #include "win/FileIO.h"
 
@@ -9,6 +11,7 @@ namespace vk {
 
 bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
                      std::string& error) {
+  FailPoint("drawing-writer");
   std::vector<DrawingEntry> entries;
   entries.reserve(pics.size());
   for (size_t i = 0; i < pics.size(); ++i) {
@@ -34,7 +37,8 @@ DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, s
   if (result.Status == DrawingReadStatus::BadFormatMark) return DrawingLoadOutcome::BadFormat;
   for (const DrawingEntry& e : result.Entries) {
     std::unique_ptr<TPicBase> pic = CreatePicOfKind(static_cast<TPicType>(e.Kind));
-    if (!pic) continue;  // a kind this editor does not know: its bytes are skipped
+    // A kind this editor cannot create is kept as it was stored, never dropped.
+    if (!pic) pic = std::make_unique<TOpaquePic>(e.Kind);
     ByteReader r(e.Record.data(), e.Record.size());
     if (!pic->LoadFromBuffer(r)) return DrawingLoadOutcome::BadFormat;
     pic->Choosed = false;

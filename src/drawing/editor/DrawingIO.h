@@ -19,7 +19,8 @@ bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSi
 
 enum class DrawingLoadOutcome { Ok, CannotRead, BadFormat, Truncated };
 // Appends the file's objects (the complete ones before any damage), deselected and
-// numbered by their new position. Kinds without a class are skipped.
+// numbered by their new position. Kinds without a class are kept as opaque objects
+// that are written back byte for byte.
 DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, std::string& error);
 
 // The page description of the objects, as the profile writer would leave it.

@@ -4,6 +4,7 @@
 
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/FreePicU.h"
+#include "win/Barrier.h"
 #include "win/Handle.h"
 
 namespace vk {
@@ -92,27 +93,27 @@ LRESULT CALLBACK EditorWindows::FormProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   TFreePicF* f = FormOf(w, m, lp);
   if (!f || m == WM_NCCREATE || m == WM_NCDESTROY) return ::DefWindowProcW(w, m, wp, lp);
   if (!f->form_) f->form_ = w;
-  return f->OnFormMessage(m, wp, lp);
+  return win::Guarded(w, 0, [&] { return f->OnFormMessage(m, wp, lp); });
 }
 
 LRESULT CALLBACK EditorWindows::PanelProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   TFreePicF* f = FormOf(w, m, lp);
   if (!f || m == WM_NCCREATE || m == WM_NCDESTROY) return ::DefWindowProcW(w, m, wp, lp);
-  return f->OnPanelMessage(w, m, wp, lp);
+  return win::Guarded(w, 0, [&] { return f->OnPanelMessage(w, m, wp, lp); });
 }
 
 LRESULT CALLBACK EditorWindows::ScrollBoxProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   TFreePicF* f = FormOf(w, m, lp);
   if (!f || m == WM_NCCREATE || m == WM_NCDESTROY) return ::DefWindowProcW(w, m, wp, lp);
   if (!f->scrollBox1_) f->scrollBox1_ = w;
-  return f->OnScrollBoxMessage(m, wp, lp);
+  return win::Guarded(w, 0, [&] { return f->OnScrollBoxMessage(m, wp, lp); });
 }
 
 LRESULT CALLBACK EditorWindows::SurfaceProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   TFreePicF* f = FormOf(w, m, lp);
   if (!f || m == WM_NCCREATE || m == WM_NCDESTROY) return ::DefWindowProcW(w, m, wp, lp);
   if (!f->image1_) f->image1_ = w;
-  return f->OnSurfaceMessage(m, wp, lp);
+  return win::Guarded(w, 0, [&] { return f->OnSurfaceMessage(m, wp, lp); });
 }
 
 LRESULT CALLBACK EditorWindows::SwatchProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {

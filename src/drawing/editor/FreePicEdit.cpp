@@ -6,6 +6,7 @@
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
 #include "drawing/editor/PicMenu.h"
+#include "drawing/editor/TestFailPoint.h"
 #include "drawing/editor/frm_Delete.h"
 #include "drawing/objects/PicFactory.h"
 
@@ -36,6 +37,8 @@ void TFreePicF::FreeAllPics() {
 }
 
 void TFreePicF::SpeedButton4Click(int32_t tag) {
+  // Only Copy may run while a page is awaited: the arriving page replaces the drawing.
+  if (tag != 1 && waitingForPage_) return;
   switch (tag) {
     case 1:  // Copy
       if (IsListed(CurPic)) ClipPic = CurPic;
@@ -50,6 +53,7 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
       break;
     case 3:  // Paste
       if (ClipPic && ClipPic->PicId >= PIC_LINE && ClipPic->PicId <= PIC_TEXT) {
+        FailPoint("paste");
         std::unique_ptr<TPicBase> pic = CreatePicOfKind(ClipPic->PicId);
         if (!pic) break;
         DeselectAll();
@@ -59,6 +63,9 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
         pic->Choosed = true;
         CurPic = ClipPic = pic.get();
         PicList.push_back(std::move(pic));
+        // The copy is what the user works on next, whatever tool was down.
+        SetButtonDown("SpeedButtonSelect", true);
+        SpeedButtonSelectClick();
         RedrawAll(false, true);
       }
       break;
@@ -68,8 +75,12 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
           bool dontShow = false;
           const INT_PTR answer = AskDelete(form_, dontShow, IconFile);
           NoDeleteConfirm = dontShow;
-          // A dismissed question is not consent: only Yes deletes.
-          if (answer != IDYES) return;
+          // A dismissed question is not consent: only Yes deletes. The question's own
+          // message loop runs the timers, so the object may be gone by now.
+          if (answer != IDYES || !IsListed(CurPic)) {
+            UpdateEditButtons();
+            return;
+          }
         }
         RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
         RenumberPics();
@@ -108,9 +119,9 @@ void TFreePicF::ClearPics() {
 }
 
 void TFreePicF::SpeedButton20Click() {
-  if (PicList.empty()) return;
+  if (PicList.empty() || waitingForPage_) return;
   if (::MessageBoxW(form_, L"Are you sure you want to clear all the graphics?", L"Quillora Studio",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+                    MB_YESNO | MB_ICONQUESTION) != IDYES || waitingForPage_)
     return;
   FreeAllPics();
   RedrawAll(false, true);
@@ -138,6 +149,8 @@ void TFreePicF::PopupPicMenu() {
 }
 
 void TFreePicF::OnPicMenuItem(const PicMenuItem& item) {
+  // The menu's own loop runs the timers: the object it was opened on may be gone.
+  if (!IsListed(CurPic) && item.Handler != PicMenuHandler::N16Click) return;
   switch (item.Handler) {
     case PicMenuHandler::N16Click:
       if (item.Tag >= 1 && item.Tag <= 4) SpeedButton4Click(item.Tag);

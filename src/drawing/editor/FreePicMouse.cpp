@@ -134,6 +134,8 @@ POINT TFreePicF::SurfaceToBox(int32_t x, int32_t y) const {
 }
 
 void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  gestureCancelled_ = false;
+  pressActive_ = true;
   MovedSinceDown = false;
   ButtonIsDown = true;
   DownScrollX = ScrollPos(SB_HORZ);
@@ -146,7 +148,12 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
   if (!IsDrawingMode(mode_)) {
     int32_t index = -1;
     HitCode = FindPicAt({x, y}, index);
-    if (HitCode == kHitBody && index >= 0 && static_cast<size_t>(index) < PicList.size()) {
+    // A handle of a listed object that is not the current one (the figure just drawn shows
+    // its handles while the tool template stays current) selects that object, as its body
+    // does, so that the drag acts on what the user sees.
+    const bool handle = (HitCode >= 1 && HitCode <= 8) || (HitCode >= 10 && HitCode <= 17);
+    const bool listed = index >= 0 && static_cast<size_t>(index) < PicList.size();
+    if (listed && (HitCode == kHitBody || (handle && PicList[static_cast<size_t>(index)].get() != CurPic))) {
       RedrawAll(true, true);
       CurPic = PicList[static_cast<size_t>(index)].get();
       CurPic->Choosed = true;
@@ -162,6 +169,11 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
 }
 
 void TFreePicF::Image1MouseMove(TShiftState shift, int32_t x, int32_t y) {
+  // After a cancel, nothing happens until the buttons are up and a new press comes.
+  if (gestureCancelled_) {
+    if (shift & (kLeftButton | kRightButton | kMiddleButton)) return;
+    gestureCancelled_ = false;
+  }
   MovedSinceDown = true;
   if (mode_ == kModeArrow) {
     if (!ButtonIsDown) return;
@@ -190,6 +202,11 @@ void TFreePicF::Image1MouseMove(TShiftState shift, int32_t x, int32_t y) {
 }
 
 void TFreePicF::Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  if (gestureCancelled_) {
+    gestureCancelled_ = false;
+    return;
+  }
+  pressActive_ = false;
   if (!MovedSinceDown) {
     // The press has done its work. Capture still goes: holding it would send every later
     // click, also on the toolbar, to the surface.
@@ -249,12 +266,25 @@ void TFreePicF::OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y) {
 }
 
 void TFreePicF::OnSurfaceCaptureLost(HWND newCapture) {
-  // Another window took the mouse in the middle of a drag (a message box, Esc, the
-  // system): end the gesture and wipe its outline rather than apply half of it.
-  if (newCapture == image1_ || !ButtonIsDown || !MovedSinceDown) return;
+  // Another window took the mouse in the middle of a press (a message box, the system):
+  // end the gesture rather than apply half of it.
+  if (newCapture == image1_ || !pressActive_) return;
+  CancelGesture();
+}
+
+void TFreePicF::CancelGesture() {
+  const bool dragging = pressActive_;
+  pressActive_ = false;
   ButtonIsDown = false;
   MovedSinceDown = false;
-  RedrawAll(false, true);
+  HitCode = kHitNone;
+  LastX = DownX;
+  LastY = DownY;
+  const bool dropped = IsDrawingMode(mode_) && CurPic && CurPic->CancelDraw();
+  if (dragging) gestureCancelled_ = true;  // the button is still held: its moves and release are void
+  if (::GetCapture() == image1_) ::ReleaseCapture();
+  // Wipes the rubber band or the drag outline from the surface.
+  if (dragging || dropped) RedrawAll(false, true);
 }
 
 void TFreePicF::FormKeyDown(UINT key) {
@@ -266,13 +296,17 @@ void TFreePicF::FormKeyDown(UINT key) {
     case VK_RIGHT: offset = {1, 0}; break;
     case VK_DOWN: offset = {0, 1}; break;
     case VK_DELETE: SpeedButton4Click(4); return;
+    case VK_RETURN:
+      if (::GetFocus() == ControlHandle("edtPage")) ClampPageBox();
+      return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
     case 'V': if (ctrl) SpeedButton4Click(3); return;
     case VK_ESCAPE:
-      if (ButtonIsDown && ::GetCapture() == image1_) ::ReleaseCapture();
+      CancelGesture();
       return;
     default: return;
   }
+  if (waitingForPage_) return;
   if (CurPic) CurPic->MoveBy(*imageCanvas_, offset);
   RedrawAll(false, true);
 }

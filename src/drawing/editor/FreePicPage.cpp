@@ -3,7 +3,10 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
+#include <exception>
+#include <new>
 
 #include "core/DrawingFile.h"
 #include "drawing/editor/DrawingIO.h"
@@ -63,7 +66,10 @@ bool TFreePicF::WriteDrawing(const std::string& fileName, DrawingSignature signa
 
 bool TFreePicF::ReadDrawing(const std::string& fileName) {
   std::string error;
-  switch (LoadDrawingFile(fileName, PicList, error)) {
+  const DrawingLoadOutcome outcome = LoadDrawingFile(fileName, PicList, error);
+  // What could not be read whole must not be overwritten unseen: the next save keeps it.
+  if (outcome != DrawingLoadOutcome::Ok) damagedDrawing_ = fileName;
+  switch (outcome) {
     case DrawingLoadOutcome::Ok:
       return true;
     case DrawingLoadOutcome::CannotRead:
@@ -85,6 +91,18 @@ bool TFreePicF::WriteDescription(std::string& error) {
 }
 
 bool TFreePicF::SavePage(int32_t page) {
+  // Writing the page files answers with its result, whatever goes wrong underneath.
+  try {
+    return SavePageFiles(page);
+  } catch (const std::bad_alloc&) {
+    ShowError("The page files could not be written: there is not enough memory.");
+  } catch (const std::exception& e) {
+    ShowError(std::string("The page files could not be written: ") + e.what());
+  }
+  return false;
+}
+
+bool TFreePicF::SavePageFiles(int32_t page) {
   const std::string picture = PagePicturePath(page);
   RedrawAll(true, false);
   std::string error;
@@ -99,10 +117,18 @@ bool TFreePicF::SavePage(int32_t page) {
     }
   }
   const std::string drawing = win::ChangeExtension(picture, ".fdf");
+  const bool keepDamaged = !damagedDrawing_.empty() && win::SamePath(damagedDrawing_, drawing) &&
+                           win::FileExists(drawing);
+  if (keepDamaged && !win::CopyFileReplacing(drawing, drawing + ".damaged", error)) {
+    ShowError("The damaged drawing file " + QuotedPath(drawing) + " could not be kept as " +
+              QuotedPath(drawing + ".damaged") + ", so it was not replaced: " + error);
+    return false;
+  }
   if (!WriteDrawing(drawing, DrawingSignature::Page2011, error)) {
     ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
     return false;
   }
+  if (keepDamaged) damagedDrawing_.clear();
   IniFileName = win::DirectoryWithSeparator(PageFile) + std::to_string(page) + ".ini";
   if (!WriteDescription(error)) {
     ShowError("The page description " + QuotedPath(IniFileName) + " could not be written: " + error);
@@ -127,13 +153,27 @@ bool TFreePicF::LoadPage(int32_t page) {
   return true;
 }
 
-void TFreePicF::btn1Click() {
+int32_t TFreePicF::ClampPageBox() {
+  HWND box = ControlHandle("edtPage");
   wchar_t buf[16] = {};
-  ::GetWindowTextW(ControlHandle("edtPage"), buf, 16);
-  GotoPageNo = ParseIntOr(win::WideToUtf8(buf), 1);
+  ::GetWindowTextW(box, buf, 16);
+  // Held to the pages that exist, as the arrows are; text that is no number keeps this page.
+  const int32_t page = std::clamp(ParseIntOr(win::WideToUtf8(buf), PageNo), 1, std::max(PageCount, 1));
+  const std::wstring text = std::to_wstring(page);
+  if (text != buf) ::SetWindowTextW(box, text.c_str());
+  return page;
+}
+
+void TFreePicF::btn1Click() {
+  GotoPageNo = ClampPageBox();
   if (GotoPageNo == PageNo || !SavePage(PageNo)) return;
   waitingForPage_ = true;
+  unreadableSince_ = 0;
+  // The poll stays as the fallback; the folder's change notification answers at once.
   ::SetTimer(form_, EditorWindows::kTimerPage, 500, nullptr);
+  pageFolderWatch_.Reset(::FindFirstChangeNotificationW(
+      win::AnsiToWide(win::DirectoryWithSeparator(PagePicturePath(GotoPageNo))).c_str(), FALSE,
+      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE));
   ::EnableWindow(image1_, FALSE);
   SetButtonDown("SpeedButtonSelect", true);
   SpeedButtonSelectClick();
@@ -148,6 +188,7 @@ void TFreePicF::btn1Click() {
 void TFreePicF::StopWaitingForPage() {
   waitingForPage_ = false;
   ::KillTimer(form_, EditorWindows::kTimerPage);
+  pageFolderWatch_.Reset();
   ::EnableWindow(image1_, TRUE);
   SetMode(kModeArrow);
 }
@@ -155,6 +196,18 @@ void TFreePicF::StopWaitingForPage() {
 void TFreePicF::tmrPageTimer() {
   if (!waitingForPage_) return;
   const std::string picture = PagePicturePath(GotoPageNo);
+  if (!win::FileExists(picture)) return;
+  // A picture that is still being written cannot be read yet: wait for the next change or
+  // poll, and give up on it (the error box, a white page) only after a while.
+  std::string error;
+  const PageSource::Result r = page_.TryLoad(picture, error);
+  if (r == PageSource::Result::Failed) {
+    const uint64_t now = ::GetTickCount64();
+    if (unreadableSince_ == 0) unreadableSince_ = now;
+    if (now - unreadableSince_ < kUnreadablePageMs) return;
+  } else {
+    AdoptPageImage(r, error);
+  }
   const std::string drawing = win::ChangeExtension(picture, ".fdf");
   if (win::FileExists(drawing)) {
     StopWaitingForPage();
@@ -212,6 +265,8 @@ void TFreePicF::SpeedButton1Click() {
 }
 
 void TFreePicF::OnHiddenCommand(const std::string& name) {
+  // Save, Open and New open dialogs whose loops would let the awaited page arrive midway.
+  if (waitingForPage_) return;
   if (name == "SpeedButton3") SpeedButton3Click();
   else if (name == "SpeedButton2") SpeedButton2Click();
   else if (name == "SpeedButton1") SpeedButton1Click();

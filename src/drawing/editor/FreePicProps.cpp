@@ -61,6 +61,8 @@ bool TFreePicF::FillTicked() const {
 
 void TFreePicF::OnPropCommand(size_t index, int code) {
   const char* name = PropControls()[index].Name;
+  // Styles wait with the drawing while a page is awaited (the page box and Goto do not).
+  if (waitingForPage_ && std::strcmp(name, "btn1") != 0 && std::strcmp(name, "edtPage") != 0) return;
   if (!std::strcmp(name, "cbbLineW")) {
     if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
       if (code == CBN_SELCHANGE) {
@@ -83,6 +85,8 @@ void TFreePicF::OnPropCommand(size_t index, int code) {
     if (code == BN_CLICKED) schckbxFillColorClick();
   } else if (!std::strcmp(name, "btn1")) {
     if (code == BN_CLICKED) btn1Click();
+  } else if (!std::strcmp(name, "edtPage")) {
+    if (code == EN_KILLFOCUS) ClampPageBox();
   }
 }
 
@@ -154,7 +158,7 @@ void TFreePicF::schckbxFillColorClick() {
 void TFreePicF::N1Click() {
   if (!CurPic) return;
   int32_t w = CurPic->PicPen.Width;
-  if (AskLineWidth(form_, w)) CurPic->PicPen.Width = w;
+  if (AskLineWidth(form_, w) && CurPic) CurPic->PicPen.Width = w;
   RedrawAll(false, true);
 }
 

@@ -9,6 +9,7 @@
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PicFuns.h"
+#include "win/Barrier.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
 
@@ -102,13 +103,28 @@ void TFreePicF::ShowModal() {
 
   MSG msg;
   while (!closed_) {
-    BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
-      break;
+    // While a page is awaited, a change in its folder wakes the loop as a message does.
+    HANDLE watch = pageFolderWatch_.Get();
+    if (watch && watch != INVALID_HANDLE_VALUE) {
+      if (::MsgWaitForMultipleObjectsEx(1, &watch, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
+        ::FindNextChangeNotification(watch);
+        win::Guarded(form_, 0, [&] { tmrPageTimer(); return 0; });
+        continue;
+      }
+      if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
+      if (msg.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
+        break;
+      }
+    } else {
+      const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+      if (got == 0) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
+      if (got < 0) break;
     }
-    if (got < 0) break;
-    PreviewKey(msg);
+    win::Guarded(form_, false, [&] { return PreviewKey(msg); });
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
@@ -118,6 +134,7 @@ void TFreePicF::ShowModal() {
   disabledOwners_.clear();
   ::KillTimer(form_, EditorWindows::kTimerApply);
   ::KillTimer(form_, EditorWindows::kTimerPage);
+  pageFolderWatch_.Reset();
   if (::IsWindow(form_)) ::DestroyWindow(form_);
   form_ = nullptr;
   panel1_ = pnl1_ = scrollBox1_ = image1_ = nullptr;
@@ -167,7 +184,10 @@ void TFreePicF::FormShow() {
 void TFreePicF::RefreshPage() {
   std::string error;
   if (fullRebuild_) page_.Invalidate();
-  PageSource::Result r = page_.Refresh(PageFile, ImageWidth, ImageHeight, error);
+  AdoptPageImage(page_.Refresh(PageFile, ImageWidth, ImageHeight, error), error);
+}
+
+void TFreePicF::AdoptPageImage(PageSource::Result r, const std::string& error) {
   if (r == PageSource::Result::Unchanged) return;
   needFull_ = true;
   const PixelImage& img = page_.Image();

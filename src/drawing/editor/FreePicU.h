@@ -121,6 +121,8 @@ class TFreePicF {
   void Image1DblClick();
   void OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y);
   void OnSurfaceCaptureLost(HWND newCapture);
+  // Ends a press-drag-release or a figure being made: final until the next press.
+  void CancelGesture();
   void FormKeyDown(UINT key);
 
   // --- selection, clipboard, object list ---
@@ -160,7 +162,10 @@ class TFreePicF {
   bool WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error);
   bool ReadDrawing(const std::string& fileName);
   bool WriteDescription(std::string& error);
+  bool SavePageFiles(int32_t page);  // SavePage's work; may throw
   bool LoadPage(int32_t page);
+  // The page box's number held to 1..PageCount (written back when it changes).
+  int32_t ClampPageBox();
   void btn1Click();
   void tmrPageTimer();
   void StopWaitingForPage();
@@ -169,6 +174,8 @@ class TFreePicF {
 
   // --- redraw ---
   void RefreshPage();
+  // Takes a page picture that was just read (or could not be): sizes, full rebuild, errors.
+  void AdoptPageImage(PageSource::Result r, const std::string& error);
   void TakeTaint();
   void ShowRect(const TRect& rc);
 
@@ -200,6 +207,8 @@ class TFreePicF {
   uint8_t HitCode = 0;
   bool MovedSinceDown = false;
   bool ButtonIsDown = false;
+  bool pressActive_ = false;       // a button went down on the surface and is not up yet
+  bool gestureCancelled_ = false;  // that press was cancelled: its moves and release are void
   bool Applied = false;
   int32_t DownScrollX = 0, DownScrollY = 0, DownBoxX = 0, DownBoxY = 0;
   bool NoDeleteConfirm = false;
@@ -218,6 +227,7 @@ class TFreePicF {
   bool fullRebuild_ = false;
   bool needFull_ = true;
   std::string pageError_;
+  std::string damagedDrawing_;  // a drawing file read with damage; kept aside before it is replaced
 
   // Windows.
   HWND form_ = nullptr;
@@ -235,6 +245,9 @@ class TFreePicF {
   };
   ScrollRanges ranges_;
   bool waitingForPage_ = false;
+  win::ChangeNotification pageFolderWatch_;  // the awaited page's folder
+  uint64_t unreadableSince_ = 0;             // when the awaited picture was first seen unreadable
+  static constexpr uint64_t kUnreadablePageMs = 5000;
   bool closing_ = false;
   bool closed_ = false;
   std::vector<HWND> disabledOwners_;

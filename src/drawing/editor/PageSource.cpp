@@ -6,8 +6,7 @@
 
 namespace vk {
 
-PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight,
-                                       std::string& error) {
+PageSource::Result PageSource::TryLoad(const std::string& path, std::string& error) {
   win::FileStamp stamp;
   const bool haveStamp = win::GetFileStamp(path, stamp);
   if (loaded_ && haveStamp && !failed_ && path == path_ && stamp == stamp_) return Result::Unchanged;
@@ -29,6 +28,13 @@ PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallback
     failed_ = false;
     return Result::Reloaded;
   }
+  return Result::Failed;
+}
+
+PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight,
+                                       std::string& error) {
+  const Result r = TryLoad(path, error);
+  if (r != Result::Failed) return r;
   const bool wasFailing = loaded_ && failed_ && path == path_;
   const int32_t w = std::max(fallbackWidth, 1);
   const int32_t h = std::max(fallbackHeight, 1);

@@ -16,6 +16,8 @@ class PageSource {
   // Makes Image() show the picture at path. When it cannot be read, Image() becomes a
   // white page of the fallback size and the result is Failed (error says why).
   Result Refresh(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight, std::string& error);
+  // Reads the picture at path when it can; when it cannot, nothing changes (Failed).
+  Result TryLoad(const std::string& path, std::string& error);
   const PixelImage& Image() const { return image_; }
   // The picture was read from its file (not the white stand-in).
   bool Loaded() const { return loaded_ && !failed_; }

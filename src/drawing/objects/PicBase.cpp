@@ -26,6 +26,8 @@ void TPicBase::DrawMouseUp(win::Canvas&, TPicType, TMouseButton, TShiftState, TP
 
 void TPicBase::DrawMouseMove(win::Canvas&, TPicType, TShiftState, TPoint) {}
 
+bool TPicBase::CancelDraw() { return false; }
+
 void TPicBase::Assign(const TPicBase& source) {
   if (&source == this) return;
   PicPen = source.PicPen;

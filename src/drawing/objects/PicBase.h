@@ -57,6 +57,9 @@ class TPicBase {
   virtual void DrawMouseUp(win::Canvas& canvas, TPicType kind, TMouseButton button,
                            TShiftState shift, TPoint p);
   virtual void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p);
+  // Drops a figure whose creation by mouse has begun (Esc, a lost capture): the next
+  // moves and release do nothing until a new press. True when there was one to drop.
+  virtual bool CancelDraw();
   // Copies pen, brush, font, bounding rect, Choosed, FocusPen, FocusBrush, PicId and
   // PicIndex from source; DrawEndEvent stays. Shapes call this, then copy their fields.
   virtual void Assign(const TPicBase& source);

@@ -107,6 +107,14 @@ void TShapePic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState shift, 
   bandShown_ = true;
 }
 
+bool TShapePic::CancelDraw() {
+  // The band is on the editor's picture, which the editor redraws after a cancel.
+  const bool was = creating_;
+  creating_ = false;
+  bandShown_ = false;
+  return was;
+}
+
 void TShapePic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton, TShiftState, TPoint) {
   // A release that no press of ours began (a right-button drag) must not finish the
   // previous figure a second time.

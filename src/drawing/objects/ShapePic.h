@@ -27,6 +27,7 @@ class TShapePic : public TPicBase {
   void DrawMouseUp(win::Canvas& canvas, TPicType kind, TMouseButton button, TShiftState shift,
                    TPoint p) override;
   void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p) override;
+  bool CancelDraw() override;
 
   // The figure between a and b with whatever pen and brush the canvas holds; then
   // PicId := the kind.

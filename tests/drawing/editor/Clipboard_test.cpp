@@ -162,4 +162,24 @@ TEST(Clipboard, ClearAnsweredNoKeepsEverythingAndYesEmptiesTheDrawing) {
   });
 }
 
+TEST(Clipboard, PasteWithADrawingToolDownSwitchesToSelectOnTheCopy) {
+  FormSession s("paste-tool");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 200, 150); });
+    Select(s, 0);
+    vkt::KeyTap('C', true);
+    s.PostButton("SpeedButton11");  // ellipse tool
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == 4; }));
+    vkt::KeyTap('V', true);
+    ASSERT_TRUE(CountBecomes(s, 2));
+    EXPECT_EQ(s.Form().Mode(), vk::kModeArrow);
+    s.OnGui([&] { EXPECT_EQ(s.Form().Current(), s.Form().Pics()[1].get()); });
+    // The next drag is no ellipse and no reshaping of the copy.
+    const vk::TRect copy = s.RectOf(1);
+    s.DragSurface(400, 300, 500, 400);
+    EXPECT_EQ(s.Count(), 2u);
+    EXPECT_EQ(s.RectOf(1), copy);
+  });
+}
+
 }  // namespace

@@ -17,6 +17,7 @@ FormSession::FormSession(const std::string& name, int pageWidth, int pageHeight)
   args_.ImageWidth = 900;
   args_.ImageHeight = 700;
   args_.PageFile = pagehost::PagePicturePath(dir_, 1);
+  args_.PageCount = 9;  // room for the page changes the tests make
   form_ = std::make_unique<vk::TFreePicF>(args_);
 }
 

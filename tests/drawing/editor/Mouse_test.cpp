@@ -121,4 +121,54 @@ TEST(Mouse, AChosenToolTakesTheLineAndFillOfThePropertyBar) {
   });
 }
 
+TEST(Mouse, EscAndALostCaptureEndAGestureForGood) {
+  FormSession s("cancel");
+  s.Run([](FormSession& s) {
+    s.PostButton("SpeedButton9");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == 2; }));
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 50, 50);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 150, 120);
+    vkt::KeyTap(VK_ESCAPE);
+    ::Sleep(100);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 200, 200);
+    Mouse(s, WM_LBUTTONUP, 0, 200, 200);
+    EXPECT_EQ(s.Count(), 0u);
+
+    // A drag of a selected object that loses the mouse moves nothing.
+    s.Add([] { return vkt::MakeRect(300, 100, 400, 150); });
+    s.PostButton("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    const vk::TRect before = s.RectOf(0);
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 351, 121);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
+    s.OnGui([] { ::ReleaseCapture(); });
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 420, 200);
+    Mouse(s, WM_LBUTTONUP, 0, 420, 200);
+    EXPECT_EQ(s.RectOf(0), before);
+  });
+}
+
+TEST(Mouse, AHandleOfTheFigureJustDrawnResizesThatFigure) {
+  FormSession s("fresh-handle");
+  s.Run([](FormSession& s) {
+    s.PostButton("SpeedButton9");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == 2; }));
+    s.DragSurface(100, 100, 300, 200);
+    ASSERT_EQ(s.Count(), 1u);
+    s.PostButton("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    const vk::TRect r = s.RectOf(0);
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, r.Right - 1, r.Bottom - 1);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, r.Right, r.Bottom);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, r.Right + 50, r.Bottom + 30);
+    Mouse(s, WM_LBUTTONUP, 0, r.Right + 50, r.Bottom + 30);
+    EXPECT_EQ(IndexOfCurrent(s), 0);
+    const vk::TRect after = s.RectOf(0);
+    EXPECT_EQ(after.TopLeft(), r.TopLeft());
+    EXPECT_GT(after.Right, r.Right + 40);
+    EXPECT_GT(after.Bottom, r.Bottom + 20);
+  });
+}
+
 }  // namespace

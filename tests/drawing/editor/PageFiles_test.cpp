@@ -10,6 +10,7 @@
 #include "PageHost.h"
 #include "core/DrawingFile.h"
 #include "drawing/editor/EditorIds.h"
+#include "drawing/editor/TestFailPoint.h"
 
 namespace {
 
@@ -20,16 +21,31 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-// A drawing file of n rectangles, as the editor writes it.
-std::vector<uint8_t> Drawing(int n) {
+std::vector<vk::DrawingEntry> Rects(int n) {
   std::vector<vk::DrawingEntry> entries;
   for (int i = 0; i < n; ++i) {
     auto r = vkt::MakeRect(10 + 40 * i, 10, 40 + 40 * i, 40);
+    r->PicIndex = i;
+    r->PicId = vk::PIC_RECT;  // as it is once drawn
     vk::ByteWriter w;
     r->SaveToBuffer(w);
     entries.push_back({2, w.Take()});
   }
-  return vk::EncodeDrawing(entries, vk::DrawingSignature::Page2011);
+  return entries;
+}
+
+// A drawing file of n rectangles, as the editor writes it.
+std::vector<uint8_t> Drawing(int n) { return vk::EncodeDrawing(Rects(n), vk::DrawingSignature::Page2011); }
+
+std::string Text(const std::string& path) {
+  const std::vector<uint8_t> b = vkt::FileBytes(path);
+  return std::string(b.begin(), b.end());
+}
+
+void Apply(FormSession& s) {
+  ASSERT_TRUE(vkt::WaitFor([&] { return s.ButtonEnabled("SpeedButtonApply"); }, 3000));
+  s.PostButton("SpeedButtonApply");
+  EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
 }
 
 void GoTo(FormSession& s, int page) {
@@ -73,6 +89,65 @@ TEST(PageFiles, AFileThatEndsEarlyKeepsTheObjectsBeforeTheDamage) {
     s.OnGui([&] {
       EXPECT_EQ(s.Form().Pics()[1]->PicIndex, 1);
     });
+    Apply(s);
+  });
+  // The file that could not be read whole is kept beside the one that replaced it.
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf.damaged"), three);
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), Drawing(2));
+}
+
+TEST(PageFiles, AnObjectOfAKindThisEditorCannotMakeGoesThroughApplyUnchanged) {
+  FormSession s("kind42");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  std::vector<vk::DrawingEntry> entries = Rects(3);
+  entries[1] = {42, {1, 2, 3, 0xFF, 0, 9}};  // not even a common record
+  const std::vector<uint8_t> file = vk::EncodeDrawing(entries, vk::DrawingSignature::Page2011);
+  WriteFile(s.Folder() + "Page2.fdf", file);
+  s.Run([](FormSession& s) {
+    GoTo(s, 2);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 3; }));
+    Apply(s);
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), file);
+  EXPECT_NE(Text(s.Folder() + "2.ini").find("ImageCount=3\r\n"), std::string::npos);
+}
+
+TEST(PageFiles, ThePageBoxIsHeldToThePagesThatExist) {
+  FormSession s("page-box");
+  s.Run([](FormSession& s) {
+    HWND box = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"));
+    GoTo(s, 0);  // the first page is this page: nothing happens
+    ASSERT_TRUE(vkt::WaitFor([&] { return vkt::WindowText(box) == L"1"; }));
+    ::Sleep(200);
+    EXPECT_NE(s.Form().Mode(), vk::kModeWait);
+    GoTo(s, 99);  // nine pages: the last one is asked for
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
+    EXPECT_EQ(vkt::WindowText(box), L"9");
+  });
+}
+
+TEST(PageFiles, AFailureInsideAStepIsReportedAndTheDrawingStays) {
+  FormSession s("fail-step");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 200, 150); });
+    s.ClickSurface(150, 120);
+    s.PostButton("SpeedButton4");  // Copy
+    s.OnGui([] { vk::ArmFailPoint("paste"); });
+    s.PostButton("SpeedButton6");  // Paste runs out of memory
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"not enough memory"), std::wstring::npos) << text;
+    EXPECT_EQ(s.Count(), 1u);
+    s.OnGui([] { vk::ArmFailPoint("drawing-writer"); });
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.ButtonEnabled("SpeedButtonApply"); }, 3000));
+    s.PostButton("SpeedButtonApply");  // writing the page files fails the same way
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"could not be written"), std::wstring::npos) << text;
+    ::Sleep(200);
+    EXPECT_TRUE(::IsWindow(s.Form().Handle()));
+    EXPECT_EQ(s.Count(), 1u);
+    s.OnGui([] { vk::ArmFailPoint(nullptr); });
   });
 }
 
