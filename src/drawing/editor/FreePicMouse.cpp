@@ -153,7 +153,8 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
       CurPic->DrawFocus(*imageCanvas_);
     }
   } else if (CurPic) {
-    if (!IsPolylineUnderConstruction(*CurPic)) RedrawAll(true, true);
+    // A figure built over several presses keeps its rubber band on the surface.
+    if (!CurPic->UnderConstruction()) RedrawAll(true, true);
     CurPic->Choosed = false;
     CurPic->DrawMouseDown(*imageCanvas_, static_cast<TPicType>(mode_), button, shift, {x, y});
   }
@@ -190,7 +191,10 @@ void TFreePicF::Image1MouseMove(TShiftState shift, int32_t x, int32_t y) {
 }
 
 void TFreePicF::Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
-  if (!MovedSinceDown) {
+  // A figure that a release completes (a curve's fourth point, an arc's end angle) gets
+  // it even after a click without a move; otherwise the press has done its work.
+  const bool completes = IsDrawingMode(mode_) && CurPic && CurPic->AwaitsRelease();
+  if (!MovedSinceDown && !completes) {
     // The press has done its work. Capture still goes: holding it would send every later
     // click, also on the toolbar, to the surface.
     ::ReleaseCapture();
@@ -267,11 +271,17 @@ void TFreePicF::FormKeyDown(UINT key) {
     case VK_DOWN: offset = {0, 1}; break;
     case VK_DELETE: SpeedButton4Click(4); return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
-    case 'V': if (ctrl) SpeedButton4Click(3); return;
+    case 'V': if (ctrl) SpeedButton4Click(3); return;  // whatever Shift does
     case VK_ESCAPE:
       if (ButtonIsDown && ::GetCapture() == image1_) ::ReleaseCapture();
       return;
-    default: return;
+    default:
+      // The hidden tools and commands, each by its button's own handler.
+      if (ctrl) {
+        const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        if (const char* button = ButtonForKey(key, shift)) OnToolButton(static_cast<size_t>(IndexOfToolButton(button)));
+      }
+      return;
   }
   if (CurPic) CurPic->MoveBy(*imageCanvas_, offset);
   RedrawAll(false, true);

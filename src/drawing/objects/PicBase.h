@@ -57,6 +57,15 @@ class TPicBase {
   virtual void DrawMouseUp(win::Canvas& canvas, TPicType kind, TMouseButton button,
                            TShiftState shift, TPoint p);
   virtual void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p);
+  // Forgets a figure being drawn by mouse: the half-made one when a gesture is
+  // cancelled, or the finished one once the editor has copied it, so that the next
+  // press starts afresh. Whatever band it showed is the caller's to repaint.
+  virtual void DropDrawing() {}
+  // True between the presses of a figure built over several presses (a polyline, an
+  // arc's second phase, a curve): its rubber band is on the surface and must stay there.
+  virtual bool UnderConstruction() const { return false; }
+  // True when the next release completes the figure, even after a click without a move.
+  virtual bool AwaitsRelease() const { return false; }
   // Copies pen, brush, font, bounding rect, Choosed, FocusPen, FocusBrush, PicId and
   // PicIndex from source; DrawEndEvent stays. Shapes call this, then copy their fields.
   virtual void Assign(const TPicBase& source);

@@ -5,18 +5,6 @@
 
 namespace vk {
 
-namespace {
-
-void UseRubberBandTools(win::Canvas& canvas) {
-  PenAttrs& pen = canvas.Pen();
-  pen.Width = 1;
-  pen.Mode = PenMode::Xor;
-  pen.Style = kPenDot;
-  canvas.Brush().Style = kBrushClear;
-}
-
-}  // namespace
-
 void TShapePic::UseOwnTools(win::Canvas& canvas) const {
   canvas.SetPen(PicPen);
   canvas.SetBrush(PicBrush);
@@ -42,13 +30,9 @@ uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
   if (Choosed) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
-    // The first square that holds p wins (handles overlap on a very small figure).
-    for (size_t i = 0; i < handles.size(); ++i) {
-      if (Contains(HandleRect(handles[i], HandleHalfSize), p)) {
-        result = static_cast<uint8_t>(firstHandleHit_ + i);
-        break;
-      }
-    }
+    // Handles overlap on a very small figure: the kind says which one wins.
+    const int i = FindHandle(handles, p, lastHandleWins_);
+    if (i >= 0) result = HandleHitCode(static_cast<size_t>(i));
   }
   return result;
 }
@@ -56,9 +40,7 @@ uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
 void TShapePic::DrawFocus(win::Canvas& canvas) {
   const std::span<TPoint> handles = CalcHandles();
   canvas.LPtoDP(handles);
-  canvas.SetPen(FocusPen);
-  canvas.SetBrush(FocusBrush);
-  for (const TPoint& h : handles) canvas.Rectangle(HandleRect(h, HandleHalfSize));
+  DrawHandleSquares(canvas, handles, FocusPen, FocusBrush, greenHandlesFrom_);
 }
 
 void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t downX,
@@ -70,15 +52,15 @@ void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t d
   const bool ctrl = (DragShift & kCtrlKey) != 0;
   std::array<TPoint, 3> pts{TPoint{downX, downY}, TPoint{lastX, lastY}, TPoint{x, y}};
   canvas.DPtoLP(pts);
-  UseRubberBandTools(canvas);
-  const auto outline = [&](TPoint d, bool withCtrl) {
-    auto corners = DragOutline(hitCode, withCtrl, d);
+  UseDragOutlineTools(canvas);
+  const auto outline = [&](TPoint at, bool withCtrl) {
+    auto corners = DragOutline(hitCode, withCtrl, WrapSub(at, pts[0]), at);
     if (!corners) return;
     canvas.LPtoDP(*corners);
     DrawCorners(canvas, *corners);
   };
-  outline(WrapSub(pts[1], pts[0]), wasCtrl);
-  outline(WrapSub(pts[2], pts[0]), ctrl);
+  outline(pts[1], wasCtrl);
+  outline(pts[2], ctrl);
 }
 
 void TShapePic::DragEnd(win::Canvas&, uint8_t hitCode, TRect, int32_t downX, int32_t downY,
@@ -95,6 +77,11 @@ void TShapePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button
   canvas.SetBrush(PicBrush);
   SetShapeCorners(p, p);
   creating_ = true;
+  bandShown_ = false;
+}
+
+void TShapePic::DropDrawing() {
+  creating_ = false;
   bandShown_ = false;
 }
 
