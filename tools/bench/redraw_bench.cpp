@@ -26,13 +26,17 @@ struct Result {
   double pressFast, pressFull, moveFast;
 };
 
-Result Measure(int objects, const std::string& pageFile) {
+vk::EditorArgs BenchArgs(const std::string& pageFile) {
   vk::EditorArgs args;
   args.ImageWidth = 1000;
   args.ImageHeight = 740;
   args.PageFile = pageFile;
+  return args;
+}
+
+Result Measure(int objects, const std::string& pageFile) {
   vkt::GuiThread gui;
-  vk::TFreePicF form(args);
+  vk::TFreePicF form(BenchArgs(pageFile));
   Result res{};
   std::thread driver([&] {
     vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
@@ -105,12 +109,8 @@ Result Measure(int objects, const std::string& pageFile) {
 
 // One mouse move (and its painting) while the last vertex of a 5,000-vertex polyline is dragged.
 double MeasureVertexDrag(const std::string& pageFile) {
-  vk::EditorArgs args;
-  args.ImageWidth = 1000;
-  args.ImageHeight = 740;
-  args.PageFile = pageFile;
   vkt::GuiThread gui;
-  vk::TFreePicF form(args);
+  vk::TFreePicF form(BenchArgs(pageFile));
   double result = 0;
   std::thread driver([&] {
     vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");

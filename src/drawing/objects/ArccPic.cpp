@@ -44,18 +44,6 @@ void TArccPic::DrawGeometry(win::Canvas& canvas, Geometry g) {
   DrawShape(canvas, pts[0], pts[1], pts[2], pts[3]);
 }
 
-void TArccPic::UseOwnTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetBrush(PicBrush);
-  canvas.SetFont(PicFont);
-}
-
-void TArccPic::UseBandTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetPenMode(PenMode::Xor);
-  canvas.SetBrush(PicBrush);
-}
-
 TPoint TArccPic::OnEllipse(TPoint p) const {
   return EllipsePoint(ShapeRect.TopLeft(), ShapeRect.BottomRight(), p);
 }
@@ -92,9 +80,7 @@ win::Region TArccPic::CreateRegion(win::Canvas& canvas) {
 }
 
 uint8_t TArccPic::HitTest(win::Canvas& canvas, TPoint p) {
-  uint8_t result = kHitNone;
-  const win::Region region = CreateRegion(canvas);
-  if (region && ::PtInRegion(region.Get(), p.X, p.Y)) result = kHitBody;
+  uint8_t result = InRegion(canvas, p) ? kHitBody : kHitNone;
   if (Choosed) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
@@ -154,7 +140,7 @@ void TArccPic::DrawBand(win::Canvas& canvas) { DrawGeometry(canvas, Current()); 
 
 void TArccPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint p) {
   if (button == TMouseButton::Right) return;
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   if (CreateStep == 0) {
     // Device units until the circle is finished.
     ShapeRect = {p.X, p.Y, p.X, p.Y};
@@ -172,7 +158,7 @@ void TArccPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button,
 void TArccPic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState shift, TPoint p) {
   if (CreateStep == 0) {
     if (!pressed_ || (shift & kLeftButton) == 0) return;
-    UseBandTools(canvas);
+    UseBandTools(canvas, PenMode::Xor);
     // Start and end coincide: the whole circle shows.
     if (bandShown_) DrawShape(canvas, ShapeRect.TopLeft(), ShapeRect.BottomRight(), StartPoint, EndPoint);
     ShapeRect = CircleThrough(Midpoint(ShapeRect.TopLeft(), ShapeRect.BottomRight()), p);
@@ -180,7 +166,7 @@ void TArccPic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState shift, T
     bandShown_ = true;
     return;
   }
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   if (bandShown_) DrawBand(canvas);
   EndPoint = OnEllipse(canvas.DPtoLP(p));
   DrawBand(canvas);
@@ -192,7 +178,7 @@ void TArccPic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton button, T
   if (CreateStep == 0) {
     if (!pressed_) return;
     pressed_ = false;
-    UseBandTools(canvas);
+    UseBandTools(canvas, PenMode::Xor);
     if (bandShown_) DrawShape(canvas, ShapeRect.TopLeft(), ShapeRect.BottomRight(), StartPoint, EndPoint);
     ShapeRect = ArcMinimumSize(ShapeRect);
     std::array<TPoint, 3> pts{ShapeRect.TopLeft(), ShapeRect.BottomRight(), p};
@@ -206,7 +192,7 @@ void TArccPic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton button, T
     CreateStep = 1;
     return;
   }
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   if (bandShown_) DrawBand(canvas);
   bandShown_ = false;
   EndPoint = OnEllipse(canvas.DPtoLP(p));

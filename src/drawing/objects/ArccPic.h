@@ -68,8 +68,6 @@ class TArccPic : public TPicBase {
   void DrawGeometry(win::Canvas& canvas, Geometry g);
   // The rubber band of the second phase: the arc and the radius to its end.
   void DrawBand(win::Canvas& canvas);
-  void UseBandTools(win::Canvas& canvas) const;
-  void UseOwnTools(win::Canvas& canvas) const;
   TPoint OnEllipse(TPoint p) const;
 
   bool pressed_ = false;    // a press has started the circle

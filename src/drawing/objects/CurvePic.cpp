@@ -19,18 +19,12 @@ win::Region TCurvePic::CreateRegion(win::Canvas& canvas) {
   return poly ? std::move(poly) : win::Region(::CreateRectRgn(0, 0, 0, 0));
 }
 
-void TCurvePic::UseBandTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetPenMode(PenMode::Xor);
-  canvas.SetBrush(PicBrush);
-}
-
 void TCurvePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint p) {
   if (button == TMouseButton::Middle) return;
   if (button == TMouseButton::Right) {
     // Only a curve with nothing but its start placed can be taken back.
     if (CurvePointNum != 1) return;
-    UseBandTools(canvas);
+    UseBandTools(canvas, PenMode::Xor);
     if (bandShown_) DrawBand(canvas);
     bandShown_ = false;
     CurvePointNum = 0;
@@ -39,7 +33,7 @@ void TCurvePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button
   }
   // Four points is all a curve holds: a further press writes nothing.
   if (CurvePointNum >= kCurvePoints) return;
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   ++CurvePointNum;
   if (CurvePointNum == 1) {
     CurvePoints.fill(p);  // a dot until the mouse moves
@@ -55,7 +49,7 @@ void TCurvePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button
 
 void TCurvePic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState, TPoint p) {
   if (CurvePointNum < 1 || CurvePointNum >= kCurvePoints) return;
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   if (bandShown_) DrawBand(canvas);
   CurvePoints[FollowerOf(CurvePointNum)] = p;
   DrawBand(canvas);
@@ -64,7 +58,7 @@ void TCurvePic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState, TPoint
 
 void TCurvePic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint) {
   if (button != TMouseButton::Left || CurvePointNum != kCurvePoints || !bandShown_) return;
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   DrawBand(canvas);
   bandShown_ = false;
   canvas.DPtoLP(CurvePoints);

@@ -50,7 +50,6 @@ class TCurvePic : public TPointsPic {
   bool Drawable() const override { return CurvePointNum == kCurvePoints; }
 
  private:
-  void UseBandTools(win::Canvas& canvas) const;
   void DrawBand(win::Canvas& canvas) { DrawShape(canvas, CurvePoints); }
   // The point that follows the mouse while n points are placed: the end, then the
   // first control point, then the second.

@@ -40,6 +40,23 @@ void TPicBase::Assign(const TPicBase& source) {
   // DrawEndEvent belongs to whoever bound it; a copy does not inherit it.
 }
 
+void TPicBase::UseOwnTools(win::Canvas& canvas) const {
+  canvas.SetPen(PicPen);
+  canvas.SetBrush(PicBrush);
+  canvas.SetFont(PicFont);
+}
+
+void TPicBase::UseBandTools(win::Canvas& canvas, PenMode mode) const {
+  canvas.SetPen(PicPen);
+  canvas.SetPenMode(mode);
+  canvas.SetBrush(PicBrush);
+}
+
+bool TPicBase::InRegion(win::Canvas& canvas, TPoint p) {
+  const win::Region region = CreateRegion(canvas);
+  return region && ::PtInRegion(region.Get(), p.X, p.Y);
+}
+
 PicRecord TPicBase::ToRecord() const {
   PicRecord rec;
   rec.pen = PicPen;

@@ -98,6 +98,14 @@ class TPicBase {
  protected:
   // Logical units; each shape keeps it up to date. Read it from outside with GetRect.
   TRect Bounds;
+
+  // Canvas pen, brush and font := the figure's own.
+  void UseOwnTools(win::Canvas& canvas) const;
+  // The figure's own pen in the given mix mode and its brush: a rubber band that drawing
+  // again erases.
+  void UseBandTools(win::Canvas& canvas, PenMode mode) const;
+  // Whether p (device units) lies in CreateRegion.
+  bool InRegion(win::Canvas& canvas, TPoint p);
 };
 
 }  // namespace vk

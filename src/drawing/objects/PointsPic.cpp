@@ -11,12 +11,6 @@ std::span<TPoint> TPointsPic::CalcHandles() {
   return Handles;
 }
 
-void TPointsPic::UseOwnTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetBrush(PicBrush);
-  canvas.SetFont(PicFont);
-}
-
 void TPointsPic::CalcBounds() { Bounds = PointsBounds(Placed(), kRaiseAtCreation); }
 
 void TPointsPic::DrawPoints(win::Canvas& canvas, std::vector<TPoint> pts) {
@@ -34,11 +28,6 @@ void TPointsPic::Draw(win::Canvas& canvas) {
 void TPointsPic::MoveBy(win::Canvas&, TPoint offset) {
   for (TPoint& p : Placed()) p = WrapAdd(p, offset);
   CalcBounds();
-}
-
-bool TPointsPic::BodyHit(win::Canvas& canvas, TPoint p) {
-  const win::Region region = CreateRegion(canvas);
-  return region && ::PtInRegion(region.Get(), p.X, p.Y);
 }
 
 uint8_t TPointsPic::HitTest(win::Canvas& canvas, TPoint p) {

@@ -44,14 +44,13 @@ class TPointsPic : public TPicBase {
   // Whether the figure can be drawn at all (enough points).
   virtual bool Drawable() const = 0;
   // Whether p (device units) lies on the body. By default: in CreateRegion.
-  virtual bool BodyHit(win::Canvas& canvas, TPoint p);
+  virtual bool BodyHit(win::Canvas& canvas, TPoint p) { return InRegion(canvas, p); }
   // The outline for a drag by d of the part hitCode, drawn with the canvas's pen.
   virtual void DrawDragOutline(win::Canvas& canvas, uint8_t hitCode, TPoint d);
   // The placed points after such a drag; unchanged for a code that moves nothing.
   std::vector<TPoint> Dragged(uint8_t hitCode, TPoint d) const;
   // Draws the placed points as they are (logical units) with DrawShape.
   void DrawPoints(win::Canvas& canvas, std::vector<TPoint> pts);
-  void UseOwnTools(win::Canvas& canvas) const;
   // Bounding rect := the points' extent, a flat side raised by 1.
   void CalcBounds();
   bool Drags(uint8_t hitCode) const { return (hitCode >= 1 && hitCode <= 9) || hitCode == pointHit_; }

@@ -50,7 +50,7 @@ win::Region TPolyPic::CreateRegion(win::Canvas& canvas) {
 }
 
 bool TPolyPic::BodyHit(win::Canvas& canvas, TPoint p) {
-  if (!HollowEdges()) return TPointsPic::BodyHit(canvas, p);
+  if (!HollowEdges()) return InRegion(canvas, p);
   // The same bands as CreateRegion, tried one at a time: a long polyline is not joined
   // into one region for every hit test, and only a band whose box holds p is built.
   std::vector<TPoint> pts = PolyPoint;
@@ -85,12 +85,6 @@ void TPolyPic::DrawDragOutline(win::Canvas& canvas, uint8_t hitCode, TPoint d) {
   canvas.Polyline(pts);
 }
 
-void TPolyPic::UseBandTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetPenMode(PenMode::Xor);
-  canvas.SetBrush(PicBrush);
-}
-
 void TPolyPic::DrawRubberSegment(win::Canvas& canvas) {
   const size_t n = PolyPoint.size();
   if (n < 2) return;
@@ -99,7 +93,7 @@ void TPolyPic::DrawRubberSegment(win::Canvas& canvas) {
 }
 
 void TPolyPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint p) {
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   if (button == TMouseButton::Right) {
     if (!PicState) return;
     PicState = false;
@@ -136,7 +130,7 @@ void TPolyPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button,
 
 void TPolyPic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState, TPoint p) {
   if (!PicState) return;
-  UseBandTools(canvas);
+  UseBandTools(canvas, PenMode::Xor);
   DrawRubberSegment(canvas);
   PolyPoint.back() = p;
   DrawRubberSegment(canvas);

@@ -60,7 +60,6 @@ class TPolyPic : public TPointsPic {
   bool HollowEdges() const { return PolyType != PolyClose || PicBrush.Style == kBrushClear; }
   // The edges whose bands make the body: (i, i + 1), and (n - 1, 0) for a closed one.
   size_t EdgeCount() const;
-  void UseBandTools(win::Canvas& canvas) const;
   // The segment from the last fixed vertex to the floating one, XOR: drawn again, it goes.
   void DrawRubberSegment(win::Canvas& canvas);
 };

@@ -5,12 +5,6 @@
 
 namespace vk {
 
-void TShapePic::UseOwnTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetBrush(PicBrush);
-  canvas.SetFont(PicFont);
-}
-
 void TShapePic::DrawCorners(win::Canvas& canvas, const std::array<TPoint, 2>& corners) {
   DrawShape(canvas, corners[0], corners[1]);
 }
@@ -24,9 +18,7 @@ void TShapePic::Draw(win::Canvas& canvas) {
 }
 
 uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
-  uint8_t result = kHitNone;
-  const win::Region region = CreateRegion(canvas);
-  if (region && ::PtInRegion(region.Get(), p.X, p.Y)) result = kHitBody;
+  uint8_t result = InRegion(canvas, p) ? kHitBody : kHitNone;
   if (Choosed) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
@@ -72,9 +64,7 @@ void TShapePic::DragEnd(win::Canvas&, uint8_t hitCode, TRect, int32_t downX, int
 void TShapePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState,
                               TPoint p) {
   if (button == TMouseButton::Right) return;
-  canvas.SetPen(PicPen);
-  canvas.SetPenMode(PenMode::NotXor);
-  canvas.SetBrush(PicBrush);
+  UseBandTools(canvas, PenMode::NotXor);
   SetShapeCorners(p, p);
   creating_ = true;
   bandShown_ = false;

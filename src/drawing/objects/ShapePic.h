@@ -70,8 +70,6 @@ class TShapePic : public TPicBase {
   virtual std::array<TPoint, 2> FinishBand(win::Canvas& canvas) = 0;
 
  private:
-  // Canvas pen, brush and font := the figure's own.
-  void UseOwnTools(win::Canvas& canvas) const;
   void DrawCorners(win::Canvas& canvas, const std::array<TPoint, 2>& corners);
 
   const uint8_t firstHandleHit_;
