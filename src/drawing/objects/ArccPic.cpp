@@ -234,6 +234,11 @@ void TArccPic::SaveToBuffer(ByteWriter& w) const {
   WriteArcRecord(w, {ToRecord(), static_cast<uint8_t>(PicArccType), ShapeRect, StartPoint, EndPoint});
 }
 
+TRect TArccPic::PaintBounds() const {
+  const TPoint pts[] = {ShapeRect.TopLeft(), ShapeRect.BottomRight(), StartPoint, EndPoint};
+  return Union(Normalize(Bounds), PointsBounds(pts, kRaiseAtCreation));
+}
+
 std::unique_ptr<TPicBase> TArccPic::CreateEmpty() const { return std::make_unique<TArccPic>(); }
 
 }  // namespace vk

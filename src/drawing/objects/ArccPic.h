@@ -40,6 +40,7 @@ class TArccPic : public TPicBase {
   bool LoadFromBuffer(ByteReader& r) override;
   void SaveToBuffer(ByteWriter& w) const override;
   std::unique_ptr<TPicBase> CreateEmpty() const override;
+  TRect PaintBounds() const override;
 
   // The frame handles of ShapeRect, then StartPoint and EndPoint.
   std::span<TPoint> CalcHandles();

@@ -70,6 +70,9 @@ class TPicBase {
   // PicIndex from source; DrawEndEvent stays. Shapes call this, then copy their fields.
   virtual void Assign(const TPicBase& source);
   TRect GetRect() const { return Bounds; }
+  // Where the figure's points and handles may lie: the bounding rect, and whatever a
+  // figure loaded from a damaged file holds outside it.
+  virtual TRect PaintBounds() const { return Bounds; }
   // The common record; shapes call the base, then read/append their tail. A failed load
   // leaves the common fields as they were. Pen mode, focus pen and brush and
   // DrawEndEvent are not part of the record.

@@ -11,6 +11,10 @@ std::span<TPoint> TPointsPic::CalcHandles() {
   return Handles;
 }
 
+TRect TPointsPic::PaintBounds() const {
+  return Union(Normalize(Bounds), PointsBounds(Placed(), kRaiseAtCreation));
+}
+
 void TPointsPic::CalcBounds() { Bounds = PointsBounds(Placed(), kRaiseAtCreation); }
 
 void TPointsPic::DrawPoints(win::Canvas& canvas, std::vector<TPoint> pts) {

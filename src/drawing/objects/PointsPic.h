@@ -24,6 +24,7 @@ class TPointsPic : public TPicBase {
                  int32_t lastX, int32_t lastY, int32_t x, int32_t y) override;
   void DragEnd(win::Canvas& canvas, uint8_t hitCode, TRect rect, int32_t downX, int32_t downY,
                int32_t x, int32_t y) override;
+  TRect PaintBounds() const override;
 
   // Handles := the frame handles of the bounding rect, in logical units.
   std::span<TPoint> CalcHandles();

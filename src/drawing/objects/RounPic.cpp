@@ -98,6 +98,13 @@ void TRounPic::SaveToBuffer(ByteWriter& w) const {
   WriteRoundRecord(w, {ToRecord(), ShapeRect, CornerRatioX, CornerRatioY, CornerSize});
 }
 
+TRect TRounPic::PaintBounds() const {
+  // The corner handles, as a stored corner size larger than the box puts them.
+  const TPoint corners[] = {{WrapAdd(ShapeRect.Left, CornerSize.X), ShapeRect.Top},
+                            {ShapeRect.Left, WrapAdd(ShapeRect.Top, CornerSize.Y)}};
+  return Union(TBoxPic::PaintBounds(), PointsBounds(corners, kRaiseAtCreation));
+}
+
 std::unique_ptr<TPicBase> TRounPic::CreateEmpty() const { return std::make_unique<TRounPic>(); }
 
 }  // namespace vk

@@ -20,6 +20,7 @@ class TRounPic : public TBoxPic {
   bool LoadFromBuffer(ByteReader& r) override;
   void SaveToBuffer(ByteWriter& w) const override;
   std::unique_ptr<TPicBase> CreateEmpty() const override;
+  TRect PaintBounds() const override;
 
   // The frame handles, then 9 at (Left + CornerSize.X, Top) and 10 at (Left, Top + CornerSize.Y).
   std::span<TPoint> CalcHandles() override;

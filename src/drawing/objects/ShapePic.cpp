@@ -1,5 +1,6 @@
 #include "drawing/objects/ShapePic.h"
 
+#include "core/FigureMath.h"
 #include "core/ShapeMath.h"
 #include "drawing/objects/PicFuns.h"
 
@@ -68,6 +69,11 @@ void TShapePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button
   SetShapeCorners(p, p);
   creating_ = true;
   bandShown_ = false;
+}
+
+TRect TShapePic::PaintBounds() const {
+  const std::array<TPoint, 2> c = ShapeCorners();
+  return Union(Normalize(Bounds), PointsBounds(c, kRaiseAtCreation));
 }
 
 void TShapePic::DropDrawing() {

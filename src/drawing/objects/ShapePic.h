@@ -30,6 +30,7 @@ class TShapePic : public TPicBase {
                    TPoint p) override;
   void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p) override;
   void DropDrawing() override;
+  TRect PaintBounds() const override;
 
   // The figure between a and b with whatever pen and brush the canvas holds; then
   // PicId := the kind.
