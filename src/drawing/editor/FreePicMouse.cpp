@@ -78,6 +78,10 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   const int32_t mode = ModeOfTag(tag);
   TPicBase* tool = mode ? tools_[static_cast<size_t>(mode)].get() : nullptr;
   if (!tool) return;  // a kind this editor does not draw
+  // A figure left half made (a polyline's first points) does not come back when its tool
+  // is chosen again: every tool starts afresh.
+  if (CurPic && CurPic->PicIndex < 0) CurPic->DropDrawing();
+  tool->DropDrawing();
   SetMode(mode);
   ApplyToolTag(*tool, tag);
   CurPic = tool;
@@ -89,7 +93,14 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   RedrawAll(false, true);
 }
 
-void TFreePicF::SpeedButtonSelectClick() { SetMode(kModeArrow); }
+void TFreePicF::SpeedButtonSelectClick() {
+  SetMode(kModeArrow);
+  // A figure left half made goes, with its rubber band.
+  if (CurPic && CurPic->PicIndex < 0 && CurPic->UnderConstruction()) {
+    CurPic->DropDrawing();
+    RedrawAll(false, true);
+  }
+}
 
 uint8_t TFreePicF::FindPicAt(TPoint p, int32_t& index) {
   if (CurPic && CurPic->PicIndex != -1) {

@@ -194,6 +194,22 @@ TEST(Mouse, ClicksBuildPolylinesAndCurves) {
       EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[1]).PolyPoint,
                 (std::vector<vk::TPoint>{{300, 50}, {400, 80}, {350, 150}}));
     });
+    // A polyline left half made by choosing Select starts afresh with its tool.
+    s.PostButton("SpeedButton13");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_POLY; }));
+    s.ClickSurface(500, 50);
+    s.PostButton("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    s.PostButton("SpeedButton13");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_POLY; }));
+    s.ClickSurface(500, 100);
+    s.ClickSurface(600, 100);
+    s.ClickSurface(600, 100, true);
+    ASSERT_EQ(s.Count(), 3u);
+    s.OnGui([&] {
+      EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[2]).PolyPoint,
+                (std::vector<vk::TPoint>{{500, 100}, {600, 100}}));
+    });
   });
 }
 
