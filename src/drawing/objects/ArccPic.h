@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "core/Geometry.h"
 #include "drawing/objects/PicBase.h"

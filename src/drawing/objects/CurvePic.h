@@ -34,9 +34,6 @@ class TCurvePic : public TPointsPic {
   // PolyBezier of the four points; PicId := PIC_CURVE.
   void DrawShape(win::Canvas& canvas, std::span<const TPoint> pts) override;
 
-  // Writing any number empties the curve.
-  void SetCurvePointNum(int32_t) { CurvePointNum = 0; }
-
   int32_t CurvePointNum = 0;  // points placed, 0..4
   std::array<TPoint, kCurvePoints> CurvePoints{};  // start, control 1, control 2, end
   int32_t SelPoint = -1;

@@ -39,8 +39,6 @@ class TPolyPic : public TPointsPic {
     if (PolyType != type) PolyType = type;
   }
   int32_t PolyPointNum() const { return static_cast<int32_t>(PolyPoint.size()); }
-  // Writing any number empties the vertices.
-  void SetPolyPointNum(int32_t) { PolyPoint.clear(); }
 
   TPolyType PolyType = PolyOpen;
   std::vector<TPoint> PolyPoint;  // logical units; while built, device units, the last one floating
