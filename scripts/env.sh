@@ -54,8 +54,9 @@ ensure_display() {
       XVFB_PID=$!
       export DISPLAY=":$n"
       local i
-      for i in $(seq 1 50); do
+      for i in $(seq 1 100); do
         xdpyinfo >/dev/null 2>&1 && return 0
+        kill -0 "$XVFB_PID" 2>/dev/null || break  # that display was taken after all
         sleep 0.1
       done
       kill "$XVFB_PID" 2>/dev/null

@@ -37,6 +37,28 @@ constexpr ToolButtonDef kButtons[] = {
     {"SpeedButton16", "扇形", "扇形", 6, 1, false, true, 985, 32},
 };
 
+constexpr CommandKey kCommandKeys[] = {
+    {'A', true, "SpeedButton12"},   // arc
+    {'S', true, "SpeedButton16"},   // sector
+    {'D', true, "SpeedButton18"},   // chord
+    {'P', true, "SpeedButton17"},   // closed polygon
+    {'B', true, "SpeedButton14"},   // Bezier curve
+    {'X', false, "SpeedButton5"},   // cut
+    {'S', false, "SpeedButton3"},   // save
+    {'O', false, "SpeedButton2"},   // open
+    {'N', false, "SpeedButton1"},   // new
+};
+
+struct KeyTip {
+  const char* Button;
+  const char* Text;
+};
+constexpr KeyTip kKeyTips[] = {
+    {"SpeedButton4", "Copy (Ctrl+C)"},
+    {"SpeedButton6", "Paste (Ctrl+V)"},
+    {"SpeedButton7", "Delete (Del)"},
+};
+
 constexpr PropControlDef kProps[] = {
     {"lbl1", PropControlKind::Label, "Line Size", 10, 2, 70, 17},
     {"cbbLineW", PropControlKind::LineWidthCombo, "1", 9, 20, 58, 21},
@@ -60,6 +82,21 @@ int IndexOfToolButton(const char* name) {
   for (size_t i = 0; i < std::size(kButtons); ++i)
     if (std::strcmp(kButtons[i].Name, name) == 0) return static_cast<int>(i);
   return -1;
+}
+
+const char* ToolTipText(const ToolButtonDef& button) {
+  if (button.Hint[0] != '\0') return button.Hint;
+  for (const KeyTip& t : kKeyTips)
+    if (std::strcmp(t.Button, button.Name) == 0) return t.Text;
+  return "";
+}
+
+std::span<const CommandKey> CommandKeys() { return kCommandKeys; }
+
+const char* ButtonForKey(unsigned key, bool shift) {
+  for (const CommandKey& k : kCommandKeys)
+    if (static_cast<unsigned>(k.Key) == key && k.Shift == shift) return k.Button;
+  return nullptr;
 }
 
 std::span<const PropControlDef> PropControls() { return kProps; }

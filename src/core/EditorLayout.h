@@ -34,6 +34,21 @@ std::span<const ToolButtonDef> ToolButtons();
 // Index into ToolButtons() by control name; -1 when there is none.
 int IndexOfToolButton(const char* name);
 
+// The tooltip of a toolbar button: its hint, or for the clipboard buttons that have none,
+// their caption and key. Empty for no tooltip.
+const char* ToolTipText(const ToolButtonDef& button);
+
+// Keys with Ctrl held that run a toolbar button's handler, hidden buttons included: the
+// letter, whether Shift is held too, the button.
+struct CommandKey {
+  char Key;
+  bool Shift;
+  const char* Button;
+};
+std::span<const CommandKey> CommandKeys();
+// The button for Ctrl (and Shift) with a letter key; null when the key runs none.
+const char* ButtonForKey(unsigned key, bool shift);
+
 enum class PropControlKind { Label, LineWidthCombo, ColorSwatch, LineStyleCombo, CheckBox, PageEdit, Button };
 
 struct PropControlDef {

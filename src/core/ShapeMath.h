@@ -34,6 +34,10 @@ constexpr int32_t WrapSub(int32_t a, int32_t b) {
 constexpr TPoint WrapAdd(TPoint a, TPoint b) { return {WrapAdd(a.X, b.X), WrapAdd(a.Y, b.Y)}; }
 constexpr TPoint WrapSub(TPoint a, TPoint b) { return {WrapSub(a.X, b.X), WrapSub(a.Y, b.Y)}; }
 
+constexpr TRect WrapOffset(const TRect& r, TPoint d) {
+  return {WrapAdd(r.Left, d.X), WrapAdd(r.Top, d.Y), WrapAdd(r.Right, d.X), WrapAdd(r.Bottom, d.Y)};
+}
+
 // ((a + b) div 2) per axis, halving toward zero; exact for any two 32-bit values.
 constexpr TPoint Midpoint(TPoint a, TPoint b) {
   return {static_cast<int32_t>((static_cast<int64_t>(a.X) + b.X) / 2),

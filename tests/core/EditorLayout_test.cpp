@@ -39,6 +39,30 @@ TEST(EditorLayout, ToolbarTableHasEveryButtonInPlace) {
   EXPECT_EQ(vk::IndexOfToolButton("SpeedButton99"), -1);
 }
 
+TEST(EditorLayout, CommandKeysReachHiddenButtonsAndTooltipsNameTheVisibleOnes) {
+  std::set<std::pair<char, bool>> seen;
+  for (const vk::CommandKey& k : vk::CommandKeys()) {
+    EXPECT_TRUE(seen.insert({k.Key, k.Shift}).second) << k.Key;
+    // C and V are the form's own keys (V whatever Shift does).
+    EXPECT_NE(k.Key, 'C');
+    EXPECT_NE(k.Key, 'V');
+    const int i = vk::IndexOfToolButton(k.Button);
+    ASSERT_GE(i, 0) << k.Button;
+    EXPECT_FALSE(vk::ToolButtons()[static_cast<size_t>(i)].Visible) << k.Button;
+    EXPECT_STREQ(vk::ButtonForKey(static_cast<unsigned>(k.Key), k.Shift), k.Button);
+  }
+  EXPECT_EQ(seen.size(), 9u);
+  EXPECT_STREQ(vk::ButtonForKey('S', true), "SpeedButton16");  // sector; without Shift, Save
+  EXPECT_STREQ(vk::ButtonForKey('S', false), "SpeedButton3");
+  EXPECT_EQ(vk::ButtonForKey('A', false), nullptr);
+
+  std::set<std::string> tips;
+  for (const auto& d : vk::ToolButtons())
+    if (d.Visible && *vk::ToolTipText(d)) tips.insert(vk::ToolTipText(d));
+  EXPECT_EQ(tips, (std::set<std::string>{"Copy (Ctrl+C)", "Paste (Ctrl+V)", "Delete (Del)", "Line", "Rect",
+                                         "RoundRect", "Round", "Polyline"}));
+}
+
 TEST(EditorLayout, BarsStackAtTheTopAndTheDrawingAreaTakesTheRest) {
   const vk::EditorLayout l = vk::LayoutForClient(969, 619);
   EXPECT_EQ(l.Toolbar, (vk::TRect{0, 0, 969, 46}));

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/FigureMath.h"
+
 namespace {
 
 using vk::LineEnds;
@@ -125,3 +127,20 @@ TEST(ShapeMath, ExtremeCoordinatesWrapInsteadOfOverflowing) {
 }
 
 }  // namespace
+
+namespace figures {
+
+// The corner rule, scaling and the arc's circle are checked on the objects; here, what a
+// frame of zero size (a damaged file) gives.
+TEST(FigureMath, ZeroSizedFramesNeitherDivideNorScale) {
+  EXPECT_EQ(vk::CornerRatio(5, 10, 10), 0.0f);
+  EXPECT_EQ(vk::CornerRatio(-30, 0, 100), 0.0f);
+  EXPECT_EQ(vk::RatioOf(7, 0, 0.25f), 0.25f);
+  const auto flat = vk::EdgeScale({10, 10, 10, 40}, vk::kHitBottomRight, {5, 40});
+  ASSERT_TRUE(flat);
+  EXPECT_EQ(vk::ScalePoint({10, 40}, *flat), (vk::TPoint{10, 80}));
+  EXPECT_FALSE(vk::EdgeScale({0, 0, 9, 9}, vk::kHitBody, {1, 1}));
+  EXPECT_EQ(vk::PointsBounds({}, 1), vk::TRect{});
+}
+
+}  // namespace figures

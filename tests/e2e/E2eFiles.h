@@ -11,7 +11,11 @@ namespace vkt {
 struct SavedObject {
   uint8_t Kind = 0;
   vk::PicRecord Common;
-  vk::TPoint A, B;  // line ends, or the rectangle's corners
+  vk::TPoint A, B;  // line ends, or the corners of a box (an arc's whole ellipse)
+  uint8_t Type = 0;  // an arc's or a polyline's type
+  // A rounded rectangle's corner size; an arc's start and end; the vertices or the
+  // curve's points.
+  std::vector<vk::TPoint> Points;
 };
 
 // Every object of a drawing file; false when the file is missing or damaged.

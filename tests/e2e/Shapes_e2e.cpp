@@ -75,3 +75,81 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
 }
 
 }  // namespace
+
+namespace {
+
+using vk::TPoint;
+
+// Selects an object by a click on its body, then drags one of its handles.
+void DragHandle(const vkt::HostedEditor& e, POINT body, POINT from, POINT to) {
+  vkt::Click(e.Page(body.x, body.y).x, e.Page(body.x, body.y).y);
+  ::Sleep(::GetDoubleClickTime() + 50);
+  vkt::MouseMove(e.Page(from.x + 1, from.y).x, e.Page(from.x + 1, from.y).y);
+  vkt::MouseMove(e.Page(from.x, from.y).x, e.Page(from.x, from.y).y);
+  vkt::Drag(e.Page(from.x, from.y), e.Page(to.x, to.y));
+}
+
+void ClickAt(const vkt::HostedEditor& e, int x, int y, bool right = false) {
+  vkt::MouseMove(e.Page(x, y).x, e.Page(x, y).y);
+  vkt::Click(e.Page(x, y).x, e.Page(x, y).y, right);
+}
+
+TEST(ShapesE2e, EveryNewKindDrawnEditedSavedAndDescribed) {
+  const pagehost::HostOptions opt = Options("figures");
+  ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
+    e.Press("SpeedButton10");  // rounded rectangle
+    vkt::Drag(e.Page(100, 100), e.Page(300, 220));
+    vkt::KeyTap('A', true, true);  // arc: the circle, then the end angle
+    vkt::Drag(e.Page(500, 200), e.Page(560, 200));
+    ClickAt(e, 500, 100);
+    vkt::KeyTap('S', true, true);  // a sector: counted, not described
+    vkt::Drag(e.Page(850, 150), e.Page(890, 150));
+    ClickAt(e, 850, 60);
+    e.Press("SpeedButton13");  // polyline, finished by a right click
+    for (POINT p : {POINT{100, 400}, POINT{200, 450}, POINT{300, 400}}) ClickAt(e, p.x, p.y);
+    ClickAt(e, 300, 400, true);
+    vkt::KeyTap('B', true, true);  // curve: start, end, two control points
+    for (POINT p : {POINT{500, 450}, POINT{700, 450}, POINT{550, 350}, POINT{650, 520}}) ClickAt(e, p.x, p.y);
+
+    e.Press("SpeedButtonSelect");
+    DragHandle(e, {200, 101}, {167, 100}, {200, 130});  // corner handle: ratio 1/2
+    DragHandle(e, {542, 158}, {500, 140}, {440, 200});  // the arc's end, round to the left
+    DragHandle(e, {150, 425}, {200, 450}, {200, 500});  // the middle vertex
+    DragHandle(e, {550, 420}, {550, 350}, {550, 320});  // the first control point
+    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
+    e.Press("SpeedButtonApply");
+    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+  }));
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 5u);
+  EXPECT_EQ(objs[0].Kind, 3);
+  EXPECT_EQ(objs[0].A, (TPoint{100, 100}));
+  EXPECT_EQ(objs[0].B, (TPoint{300, 220}));
+  EXPECT_EQ(objs[0].Points, (std::vector<TPoint>{{100, 40}}));
+  EXPECT_EQ(objs[1].Kind, 5);
+  EXPECT_EQ(objs[1].Type, 0);
+  EXPECT_EQ(objs[1].A, (TPoint{440, 140}));
+  EXPECT_EQ(objs[1].B, (TPoint{560, 260}));
+  EXPECT_EQ(objs[1].Points, (std::vector<TPoint>{{560, 200}, {440, 200}}));
+  EXPECT_EQ(objs[2].Kind, 5);
+  EXPECT_EQ(objs[2].Type, 1);
+  EXPECT_EQ(objs[3].Kind, 6);
+  EXPECT_EQ(objs[3].Type, 0);
+  EXPECT_EQ(objs[3].Points, (std::vector<TPoint>{{100, 400}, {200, 500}, {300, 400}}));
+  EXPECT_EQ(objs[4].Kind, 7);
+  EXPECT_EQ(objs[4].Points, (std::vector<TPoint>{{500, 450}, {550, 320}, {650, 520}, {700, 450}}));
+  for (size_t i = 0; i < objs.size(); ++i) EXPECT_EQ(objs[i].Common.picIndex, static_cast<int32_t>(i));
+
+  const std::vector<uint8_t> iniBytes = vkt::FileBytes(opt.Dir + "1.ini");
+  const std::string ini(iniBytes.begin(), iniBytes.end());
+  for (const char* part :
+       {"[SysInfo]\r\nImageCount=5\r\n", "[mLine1]\r\nColor=255,0,0\r\nLineWidth=2\r\nLineType=0\r\nXY=100,400,200,500,300,400,\r\n",
+        "[Arc1]\r\nStartX=440\r\nStartY=140\r\nEndX=560\r\nEndY=260\r\nArcSX=560\r\nArcSY=200\r\nArcEX=440\r\nArcEY=200\r\n",
+        "[Round1]\r\nStartX=100\r\nStartY=100\r\nEndX=300\r\nEndY=220\r\nCurvW=100\r\nCurvH=40\r\n",
+        "Line=0\r\nRect=0\r\nCircle=0\r\nRoundRect=1\r\nArc=1\r\nmLine=1\r\n"})
+    EXPECT_NE(ini.find(part), std::string::npos) << part << "\n" << ini;
+  EXPECT_EQ(ini.find("Arc2"), std::string::npos);
+}
+
+}  // namespace

@@ -1,4 +1,4 @@
-// Saved line, rectangle and ellipse records from arbitrary bytes. The first byte picks
+// Saved figure records from arbitrary bytes. The first byte picks
 // the kind (its value as stored in a drawing file); the rest is the record.
 //
 // Whatever decodes must encode to exactly as many bytes as were consumed and decode
@@ -43,6 +43,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case vk::PIC_RECT:
     case vk::PIC_CIRC:
       Check<vk::BoxRecord>(data, size, vk::ReadBoxRecord, vk::WriteBoxRecord);
+      break;
+    case vk::PIC_ROUN:
+      Check<vk::RoundRecord>(data, size, vk::ReadRoundRecord, vk::WriteRoundRecord);
+      break;
+    case vk::PIC_ARCC:
+      Check<vk::ArcRecord>(data, size, vk::ReadArcRecord, vk::WriteArcRecord);
+      break;
+    case vk::PIC_POLY:
+      Check<vk::PolyRecord>(data, size, vk::ReadPolyRecord, vk::WritePolyRecord);
+      break;
+    case vk::PIC_CURVE:
+      Check<vk::CurveRecord>(data, size, vk::ReadCurveRecord, vk::WriteCurveRecord);
       break;
     default:
       break;

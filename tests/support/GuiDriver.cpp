@@ -125,8 +125,8 @@ void Drag(POINT a, POINT b, int steps) {
   ::Sleep(80);
 }
 
-void KeyTap(WORD vk, bool ctrl) {
-  INPUT in[4] = {};
+void KeyTap(WORD vk, bool ctrl, bool shift) {
+  INPUT in[6] = {};
   int n = 0;
   auto key = [&](WORD k, bool up) {
     in[n].type = INPUT_KEYBOARD;
@@ -135,8 +135,10 @@ void KeyTap(WORD vk, bool ctrl) {
     ++n;
   };
   if (ctrl) key(VK_CONTROL, false);
+  if (shift) key(VK_SHIFT, false);
   key(vk, false);
   key(vk, true);
+  if (shift) key(VK_SHIFT, true);
   if (ctrl) key(VK_CONTROL, true);
   ::SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
   ::Sleep(80);

@@ -38,7 +38,7 @@ void Click(int x, int y, bool right = false);
 void DoubleClick(int x, int y);
 // Press at a, move in steps, release at b.
 void Drag(POINT a, POINT b, int steps = 6);
-void KeyTap(WORD vk, bool ctrl = false);
+void KeyTap(WORD vk, bool ctrl = false, bool shift = false);
 // A point of a window's client area on the screen.
 POINT ClientToScreenPt(HWND w, int x, int y);
 

@@ -39,6 +39,7 @@ void TFreePicF::CreateControls() {
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFirstButton + i)), nullptr, nullptr);
     ::SendMessageW(buttons_[i], WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.Get()), FALSE);
   }
+  AddToolTips();
 
   const auto props = PropControls();
   props_.assign(props.size(), nullptr);
@@ -100,6 +101,27 @@ void TFreePicF::CreateControls() {
   }
   InstallPropertyBarFilters();
   FormResize();
+}
+
+void TFreePicF::AddToolTips() {
+  // Owned by the form, so it goes with it.
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, nullptr,
+                               nullptr);
+  if (!tooltip_) return;
+  const auto defs = ToolButtons();
+  for (size_t i = 0; i < defs.size(); ++i) {
+    const char* tip = ToolTipText(defs[i]);
+    if (!defs[i].Visible || tip[0] == '\0') continue;
+    std::wstring text = win::Utf8ToWide(tip);
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = panel1_;
+    ti.uId = reinterpret_cast<UINT_PTR>(buttons_[i]);
+    ti.lpszText = text.data();  // copied by the control
+    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
 }
 
 void TFreePicF::FillWithBarColour(HWND wnd, HDC dc) const {

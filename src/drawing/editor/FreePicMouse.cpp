@@ -78,6 +78,10 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   const int32_t mode = ModeOfTag(tag);
   TPicBase* tool = mode ? tools_[static_cast<size_t>(mode)].get() : nullptr;
   if (!tool) return;  // a kind this editor does not draw
+  // A figure left half made (a polyline's first points) does not come back when its tool
+  // is chosen again: every tool starts afresh.
+  if (CurPic && CurPic->PicIndex < 0) CurPic->DropDrawing();
+  tool->DropDrawing();
   SetMode(mode);
   ApplyToolTag(*tool, tag);
   CurPic = tool;
@@ -89,7 +93,14 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   RedrawAll(false, true);
 }
 
-void TFreePicF::SpeedButtonSelectClick() { SetMode(kModeArrow); }
+void TFreePicF::SpeedButtonSelectClick() {
+  SetMode(kModeArrow);
+  // A figure left half made goes, with its rubber band.
+  if (CurPic && CurPic->PicIndex < 0 && CurPic->UnderConstruction()) {
+    CurPic->DropDrawing();
+    RedrawAll(false, true);
+  }
+}
 
 uint8_t TFreePicF::FindPicAt(TPoint p, int32_t& index) {
   if (CurPic && CurPic->PicIndex != -1) {
@@ -160,7 +171,8 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
       CurPic->DrawFocus(*imageCanvas_);
     }
   } else if (CurPic) {
-    if (!IsPolylineUnderConstruction(*CurPic)) RedrawAll(true, true);
+    // A figure built over several presses keeps its rubber band on the surface.
+    if (!CurPic->UnderConstruction()) RedrawAll(true, true);
     CurPic->Choosed = false;
     CurPic->DrawMouseDown(*imageCanvas_, static_cast<TPicType>(mode_), button, shift, {x, y});
   }
@@ -207,7 +219,10 @@ void TFreePicF::Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x,
     return;
   }
   pressActive_ = false;
-  if (!MovedSinceDown) {
+  // A figure that a release completes (a curve's fourth point, an arc's end angle) gets
+  // it even after a click without a move; otherwise the press has done its work.
+  const bool completes = IsDrawingMode(mode_) && CurPic && CurPic->AwaitsRelease();
+  if (!MovedSinceDown && !completes) {
     // The press has done its work. Capture still goes: holding it would send every later
     // click, also on the toolbar, to the surface.
     ::ReleaseCapture();
@@ -280,7 +295,12 @@ void TFreePicF::CancelGesture() {
   HitCode = kHitNone;
   LastX = DownX;
   LastY = DownY;
-  const bool dropped = IsDrawingMode(mode_) && CurPic && CurPic->CancelDraw();
+  // A half-made figure goes too; one built over several presses has its band showing.
+  bool dropped = false;
+  if (IsDrawingMode(mode_) && CurPic) {
+    dropped = CurPic->UnderConstruction();
+    CurPic->DropDrawing();
+  }
   if (dragging) gestureCancelled_ = true;  // the button is still held: its moves and release are void
   if (::GetCapture() == image1_) ::ReleaseCapture();
   // Wipes the rubber band or the drag outline from the surface.
@@ -300,11 +320,17 @@ void TFreePicF::FormKeyDown(UINT key) {
       if (::GetFocus() == ControlHandle("edtPage")) ClampPageBox();
       return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
-    case 'V': if (ctrl) SpeedButton4Click(3); return;
+    case 'V': if (ctrl) SpeedButton4Click(3); return;  // whatever Shift does
     case VK_ESCAPE:
       CancelGesture();
       return;
-    default: return;
+    default:
+      // The hidden tools and commands, each by its button's own handler.
+      if (ctrl) {
+        const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        if (const char* button = ButtonForKey(key, shift)) OnToolButton(static_cast<size_t>(IndexOfToolButton(button)));
+      }
+      return;
   }
   if (waitingForPage_) return;
   if (CurPic) CurPic->MoveBy(*imageCanvas_, offset);

@@ -80,6 +80,7 @@ HWND TFreePicF::ControlHandle(const char* name) const {
   if (std::strcmp(name, "pnl1") == 0) return pnl1_;
   if (std::strcmp(name, "ScrollBox1") == 0) return scrollBox1_;
   if (std::strcmp(name, "Image1") == 0) return image1_;
+  if (std::strcmp(name, "ToolTips") == 0) return tooltip_;
   return nullptr;
 }
 
@@ -137,7 +138,7 @@ void TFreePicF::ShowModal() {
   pageFolderWatch_.Reset();
   if (::IsWindow(form_)) ::DestroyWindow(form_);
   form_ = nullptr;
-  panel1_ = pnl1_ = scrollBox1_ = image1_ = nullptr;
+  panel1_ = pnl1_ = scrollBox1_ = image1_ = tooltip_ = nullptr;
   buttons_.clear();
   props_.clear();
 }
@@ -397,6 +398,7 @@ void TFreePicF::OnPicDrawEnd(TPicBase* pic) {
     copy->PicIndex = static_cast<int32_t>(PicList.size());
     PicList.push_back(std::move(copy));
   }
+  pic->DropDrawing();  // the next polyline or curve starts empty
   RedrawAll(false, true);
 }
 

@@ -46,7 +46,8 @@ class TFreePicF {
 
   // --- what tests and the redraw benchmark look at ---
   HWND Handle() const { return form_; }
-  HWND ControlHandle(const char* name) const;  // a toolbar or property bar control by name
+  // A toolbar or property bar control by name ("ToolTips" for the toolbar's tooltips).
+  HWND ControlHandle(const char* name) const;
   HWND SurfaceHandle() const { return image1_; }
   HWND ScrollBoxHandle() const { return scrollBox1_; }
   const std::vector<std::unique_ptr<TPicBase>>& Pics() const { return PicList; }
@@ -71,6 +72,7 @@ class TFreePicF {
 
   // --- life of the form ---
   void CreateControls();
+  void AddToolTips();
   void FormShow();
   bool FormClose();  // false keeps the window open (a failed save)
   void FormResize();
@@ -236,6 +238,7 @@ class TFreePicF {
   std::vector<bool> buttonDown_;
   std::vector<HWND> props_;            // parallel to PropControls()
   HWND pageSpin_ = nullptr;            // the up-down half of the page box
+  HWND tooltip_ = nullptr;             // the toolbar's tooltips
   win::Font captionFont_, labelFont_;
   win::Brush barBrush_;
   win::Icon bigIcon_, smallIcon_;

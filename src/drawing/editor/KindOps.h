@@ -1,6 +1,7 @@
 #pragma once
 // What the editor needs to know of particular kinds: the extra setting of a tool tag,
-// whether a polyline is being built, and what the page description says of an object.
+// whether an object is a polyline, a sector or chord, and what the page description
+// says of an object.
 #include <cstdint>
 
 #include "core/PageDescription.h"
@@ -10,12 +11,10 @@ namespace vk {
 
 // Tags 5..7 choose arc, sector or chord; 8 and 9 open or closed polyline.
 void ApplyToolTag(TPicBase& tool, int32_t tag);
+// A polyline or polygon (a double click finishes one).
 bool IsPolyline(const TPicBase& pic);
-bool IsPolylineUnderConstruction(const TPicBase& pic);
 // A sector or chord (the object menu's fill items apply to them, not to a plain arc).
 bool IsSectorOrChord(const TPicBase& pic);
-// Empties a template's point storage after its object was copied into the list.
-void ResetTemplatePoints(TPicBase& tool);
 
 DescribedObject Describe(const TPicBase& pic);
 

@@ -6,7 +6,7 @@ namespace vk {
 
 TRect RenderTracker::VisualExtent(const TPicBase& pic) {
   const int32_t m = std::abs(pic.PicPen.Width) + HandleHalfSize + 3;
-  return Inflate(Normalize(pic.GetRect()), m, m);
+  return Inflate(Normalize(pic.PaintBounds()), m, m);
 }
 
 TRect RenderTracker::Update(const List& list) {

@@ -17,12 +17,11 @@ std::span<TPoint> TBoxPic::CalcHandles() {
 }
 
 void TBoxPic::MoveBy(win::Canvas&, TPoint offset) {
-  ShapeRect = {WrapAdd(ShapeRect.Left, offset.X), WrapAdd(ShapeRect.Top, offset.Y),
-               WrapAdd(ShapeRect.Right, offset.X), WrapAdd(ShapeRect.Bottom, offset.Y)};
+  ShapeRect = WrapOffset(ShapeRect, offset);
   Bounds = NormalizeRaised(ShapeRect, kRaiseAfterEdit);
 }
 
-win::Region TBoxPic::CreateBodyRegion(win::Canvas& canvas, RegionMaker make) const {
+win::Region TBoxPic::CreateBodyRegion(win::Canvas& canvas, const RegionMaker& make) const {
   std::array<TPoint, 2> pts = Corners(Bounds);
   canvas.LPtoDP(pts);
   const TRect body{pts[0].X, pts[0].Y, pts[1].X, pts[1].Y};
@@ -36,8 +35,8 @@ win::Region TBoxPic::CreateBodyRegion(win::Canvas& canvas, RegionMaker make) con
   return outer;
 }
 
-std::optional<std::array<TPoint, 2>> TBoxPic::DragOutline(uint8_t hitCode, bool ctrl,
-                                                          TPoint d) const {
+std::optional<std::array<TPoint, 2>> TBoxPic::DragOutline(uint8_t hitCode, bool ctrl, TPoint d,
+                                                          TPoint) {
   const auto o = BoxDragOutline(ShapeRect, hitCode, ctrl, d);
   if (!o) return std::nullopt;
   return Corners(*o);

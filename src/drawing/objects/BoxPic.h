@@ -1,11 +1,12 @@
 #pragma once
-// TBoxPic: what the rectangle and the ellipse share. Both are figures inside an
-// axis-aligned box with the eight frame handles (hit codes 1..8); they are drawn,
-// created, moved and resized alike and store the same tail. Only the drawing call and
-// the hit region differ, which each kind supplies.
+// TBoxPic: what the rectangle, the ellipse and the rounded rectangle share. Each is a
+// figure inside an axis-aligned box with the eight frame handles (hit codes 1..8); they
+// are drawn, created, moved and resized alike. The drawing call and the hit region are
+// each kind's; the rounded rectangle adds its corners to the box and its tail.
 #include <windows.h>
 
 #include <array>
+#include <functional>
 
 #include "core/Geometry.h"
 #include "drawing/objects/ShapePic.h"
@@ -15,7 +16,7 @@ namespace vk {
 class TBoxPic : public TShapePic {
  public:
   void MoveBy(win::Canvas& canvas, TPoint offset) override;
-  // Copies ShapeRect from another rectangle or ellipse.
+  // Copies ShapeRect from another boxed figure.
   void Assign(const TPicBase& source) override;
   bool LoadFromBuffer(ByteReader& r) override;
   void SaveToBuffer(ByteWriter& w) const override;
@@ -32,15 +33,15 @@ class TBoxPic : public TShapePic {
   // The body region of the kind's shape (CreateRectRgn, CreateEllipticRgn, ...) over the
   // bounding rect in device units: the whole shape when filled, a ring 3 pixels either
   // side of the outline when the brush is clear.
-  using RegionMaker = HRGN(WINAPI*)(int, int, int, int);
-  win::Region CreateBodyRegion(win::Canvas& canvas, RegionMaker make) const;
+  using RegionMaker = std::function<HRGN(int, int, int, int)>;
+  win::Region CreateBodyRegion(win::Canvas& canvas, const RegionMaker& make) const;
 
   std::array<TPoint, 2> ShapeCorners() const override {
     return {ShapeRect.TopLeft(), ShapeRect.BottomRight()};
   }
   void SetShapeCorners(TPoint a, TPoint b) override { ShapeRect = {a.X, a.Y, b.X, b.Y}; }
-  std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl,
-                                                   TPoint d) const override;
+  std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl, TPoint d,
+                                                   TPoint mouse) override;
   // A handle dragged past the opposite side flips the box.
   void ApplyDrag(uint8_t hitCode, bool ctrl, TPoint d, TPoint mouse) override;
   // Ctrl keeps the centre.

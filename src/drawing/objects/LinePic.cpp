@@ -29,8 +29,8 @@ win::Region TLinePic::CreateRegion(win::Canvas& canvas) {
   return CreateSegmentRegion(pts[0].X, pts[0].Y, pts[1].X, pts[1].Y);
 }
 
-std::optional<std::array<TPoint, 2>> TLinePic::DragOutline(uint8_t hitCode, bool ctrl,
-                                                           TPoint d) const {
+std::optional<std::array<TPoint, 2>> TLinePic::DragOutline(uint8_t hitCode, bool ctrl, TPoint d,
+                                                           TPoint) {
   const auto o = LineDragOutline({LineStart, LineEnd}, hitCode, ctrl, d);
   if (!o) return std::nullopt;
   return std::array<TPoint, 2>{o->Start, o->End};

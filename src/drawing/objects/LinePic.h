@@ -38,8 +38,8 @@ class TLinePic : public TShapePic {
     LineStart = a;
     LineEnd = b;
   }
-  std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl,
-                                                   TPoint d) const override;
+  std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl, TPoint d,
+                                                   TPoint mouse) override;
   void ApplyDrag(uint8_t hitCode, bool ctrl, TPoint d, TPoint mouse) override;
   // Shift snaps the direction, Ctrl keeps the midpoint.
   void GrowBand(TPoint p, TShiftState shift) override;

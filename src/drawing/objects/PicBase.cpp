@@ -26,8 +26,6 @@ void TPicBase::DrawMouseUp(win::Canvas&, TPicType, TMouseButton, TShiftState, TP
 
 void TPicBase::DrawMouseMove(win::Canvas&, TPicType, TShiftState, TPoint) {}
 
-bool TPicBase::CancelDraw() { return false; }
-
 void TPicBase::Assign(const TPicBase& source) {
   if (&source == this) return;
   PicPen = source.PicPen;
@@ -40,6 +38,23 @@ void TPicBase::Assign(const TPicBase& source) {
   PicId = source.PicId;
   PicIndex = source.PicIndex;
   // DrawEndEvent belongs to whoever bound it; a copy does not inherit it.
+}
+
+void TPicBase::UseOwnTools(win::Canvas& canvas) const {
+  canvas.SetPen(PicPen);
+  canvas.SetBrush(PicBrush);
+  canvas.SetFont(PicFont);
+}
+
+void TPicBase::UseBandTools(win::Canvas& canvas, PenMode mode) const {
+  canvas.SetPen(PicPen);
+  canvas.SetPenMode(mode);
+  canvas.SetBrush(PicBrush);
+}
+
+bool TPicBase::InRegion(win::Canvas& canvas, TPoint p) {
+  const win::Region region = CreateRegion(canvas);
+  return region && ::PtInRegion(region.Get(), p.X, p.Y);
 }
 
 PicRecord TPicBase::ToRecord() const {

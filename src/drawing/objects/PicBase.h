@@ -57,13 +57,22 @@ class TPicBase {
   virtual void DrawMouseUp(win::Canvas& canvas, TPicType kind, TMouseButton button,
                            TShiftState shift, TPoint p);
   virtual void DrawMouseMove(win::Canvas& canvas, TPicType kind, TShiftState shift, TPoint p);
-  // Drops a figure whose creation by mouse has begun (Esc, a lost capture): the next
-  // moves and release do nothing until a new press. True when there was one to drop.
-  virtual bool CancelDraw();
+  // Forgets a figure being drawn by mouse: the half-made one when a gesture is
+  // cancelled, or the finished one once the editor has copied it, so that the next
+  // press starts afresh. Whatever band it showed is the caller's to repaint.
+  virtual void DropDrawing() {}
+  // True between the presses of a figure built over several presses (a polyline, an
+  // arc's second phase, a curve): its rubber band is on the surface and must stay there.
+  virtual bool UnderConstruction() const { return false; }
+  // True when the next release completes the figure, even after a click without a move.
+  virtual bool AwaitsRelease() const { return false; }
   // Copies pen, brush, font, bounding rect, Choosed, FocusPen, FocusBrush, PicId and
   // PicIndex from source; DrawEndEvent stays. Shapes call this, then copy their fields.
   virtual void Assign(const TPicBase& source);
   TRect GetRect() const { return Bounds; }
+  // Where the figure's points and handles may lie: the bounding rect, and whatever a
+  // figure loaded from a damaged file holds outside it.
+  virtual TRect PaintBounds() const { return Bounds; }
   // The common record; shapes call the base, then read/append their tail. A failed load
   // leaves the common fields as they were. Pen mode, focus pen and brush and
   // DrawEndEvent are not part of the record.
@@ -92,6 +101,14 @@ class TPicBase {
  protected:
   // Logical units; each shape keeps it up to date. Read it from outside with GetRect.
   TRect Bounds;
+
+  // Canvas pen, brush and font := the figure's own.
+  void UseOwnTools(win::Canvas& canvas) const;
+  // The figure's own pen in the given mix mode and its brush: a rubber band that drawing
+  // again erases.
+  void UseBandTools(win::Canvas& canvas, PenMode mode) const;
+  // Whether p (device units) lies in CreateRegion.
+  bool InRegion(win::Canvas& canvas, TPoint p);
 };
 
 }  // namespace vk

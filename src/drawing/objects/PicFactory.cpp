@@ -1,8 +1,12 @@
 #include "drawing/objects/PicFactory.h"
 
+#include "drawing/objects/ArccPic.h"
 #include "drawing/objects/CircPic.h"
+#include "drawing/objects/CurvePic.h"
 #include "drawing/objects/LinePic.h"
+#include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RectPic.h"
+#include "drawing/objects/RounPic.h"
 
 namespace vk {
 
@@ -10,7 +14,11 @@ std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind) {
   switch (kind) {
     case PIC_LINE: return std::make_unique<TLinePic>();
     case PIC_RECT: return std::make_unique<TRectPic>();
+    case PIC_ROUN: return std::make_unique<TRounPic>();
     case PIC_CIRC: return std::make_unique<TCircPic>();
+    case PIC_ARCC: return std::make_unique<TArccPic>();
+    case PIC_POLY: return std::make_unique<TPolyPic>();
+    case PIC_CURVE: return std::make_unique<TCurvePic>();
     default: return nullptr;
   }
 }

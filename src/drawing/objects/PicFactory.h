@@ -7,7 +7,7 @@
 namespace vk {
 
 // A new default object of the class for kind; null for a kind without a class
-// (PIC_NONE, PIC_IMAG, values outside the enumeration, and kinds not built yet).
+// (PIC_NONE, PIC_IMAG, values outside the enumeration, and the text until it is built).
 std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind);
 
 }  // namespace vk

@@ -116,6 +116,33 @@ win::Region CreatePieRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, 
   return poly;
 }
 
+int FindHandle(std::span<const TPoint> handles, TPoint p, bool fromLast) {
+  const int n = static_cast<int>(handles.size());
+  for (int k = 0; k < n; ++k) {
+    const int i = fromLast ? n - 1 - k : k;
+    if (Contains(HandleRect(handles[static_cast<size_t>(i)], HandleHalfSize), p)) return i;
+  }
+  return -1;
+}
+
+void DrawHandleSquares(win::Canvas& canvas, std::span<const TPoint> handles, const PenAttrs& pen,
+                       const BrushAttrs& brush, size_t greenFrom) {
+  canvas.SetPen(pen);
+  canvas.SetBrush(brush);
+  for (size_t i = 0; i < handles.size(); ++i) {
+    if (i == greenFrom) canvas.Brush().Color = kColorGreen;
+    canvas.Rectangle(HandleRect(handles[i], HandleHalfSize));
+  }
+}
+
+void UseDragOutlineTools(win::Canvas& canvas) {
+  PenAttrs& pen = canvas.Pen();
+  pen.Width = 1;
+  pen.Mode = PenMode::Xor;
+  pen.Style = kPenDot;
+  canvas.Brush().Style = kBrushClear;
+}
+
 int32_t MeasureText(std::string_view text, const FontAttrs& font, bool horizontal) {
   MeasureSurface surface;
   win::Canvas& c = surface.Canvas();

@@ -3,7 +3,9 @@
 // chords, text measuring and font fitting, and the editor's cursors.
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/Geometry.h"
@@ -33,6 +35,19 @@ win::Region CreateArcRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, 
 // region for another kind; an empty one for a zero-height box.
 win::Region CreatePieRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, int kind,
                             TPoint endPt);
+
+// The index of the first handle square (half-size HandleHalfSize, right and bottom
+// edges outside) that holds p, trying from the first handle or from the last; -1 when
+// none does. Handles are in device units.
+int FindHandle(std::span<const TPoint> handles, TPoint p, bool fromLast);
+// Draws a square per handle (device units) with pen and brush; the handles from
+// greenFrom on are filled pure green instead (a kind's own control points).
+void DrawHandleSquares(win::Canvas& canvas, std::span<const TPoint> handles, const PenAttrs& pen,
+                       const BrushAttrs& brush, size_t greenFrom);
+
+// The pen and brush of the outline shown while a selected figure is dragged: the
+// canvas's pen, dotted, 1 wide, XOR; no fill.
+void UseDragOutlineTools(win::Canvas& canvas);
 
 // Text width (horizontal) or height of text in font, measured on a throw-away bitmap,
 // plus 2.

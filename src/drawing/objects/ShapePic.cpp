@@ -1,27 +1,10 @@
 #include "drawing/objects/ShapePic.h"
 
+#include "core/FigureMath.h"
 #include "core/ShapeMath.h"
 #include "drawing/objects/PicFuns.h"
 
 namespace vk {
-
-namespace {
-
-void UseRubberBandTools(win::Canvas& canvas) {
-  PenAttrs& pen = canvas.Pen();
-  pen.Width = 1;
-  pen.Mode = PenMode::Xor;
-  pen.Style = kPenDot;
-  canvas.Brush().Style = kBrushClear;
-}
-
-}  // namespace
-
-void TShapePic::UseOwnTools(win::Canvas& canvas) const {
-  canvas.SetPen(PicPen);
-  canvas.SetBrush(PicBrush);
-  canvas.SetFont(PicFont);
-}
 
 void TShapePic::DrawCorners(win::Canvas& canvas, const std::array<TPoint, 2>& corners) {
   DrawShape(canvas, corners[0], corners[1]);
@@ -36,19 +19,13 @@ void TShapePic::Draw(win::Canvas& canvas) {
 }
 
 uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
-  uint8_t result = kHitNone;
-  const win::Region region = CreateRegion(canvas);
-  if (region && ::PtInRegion(region.Get(), p.X, p.Y)) result = kHitBody;
+  uint8_t result = InRegion(canvas, p) ? kHitBody : kHitNone;
   if (Choosed) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
-    // The first square that holds p wins (handles overlap on a very small figure).
-    for (size_t i = 0; i < handles.size(); ++i) {
-      if (Contains(HandleRect(handles[i], HandleHalfSize), p)) {
-        result = static_cast<uint8_t>(firstHandleHit_ + i);
-        break;
-      }
-    }
+    // Handles overlap on a very small figure: the kind says which one wins.
+    const int i = FindHandle(handles, p, lastHandleWins_);
+    if (i >= 0) result = HandleHitCode(static_cast<size_t>(i));
   }
   return result;
 }
@@ -56,9 +33,7 @@ uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
 void TShapePic::DrawFocus(win::Canvas& canvas) {
   const std::span<TPoint> handles = CalcHandles();
   canvas.LPtoDP(handles);
-  canvas.SetPen(FocusPen);
-  canvas.SetBrush(FocusBrush);
-  for (const TPoint& h : handles) canvas.Rectangle(HandleRect(h, HandleHalfSize));
+  DrawHandleSquares(canvas, handles, FocusPen, FocusBrush, greenHandlesFrom_);
 }
 
 void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t downX,
@@ -70,15 +45,15 @@ void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t d
   const bool ctrl = (DragShift & kCtrlKey) != 0;
   std::array<TPoint, 3> pts{TPoint{downX, downY}, TPoint{lastX, lastY}, TPoint{x, y}};
   canvas.DPtoLP(pts);
-  UseRubberBandTools(canvas);
-  const auto outline = [&](TPoint d, bool withCtrl) {
-    auto corners = DragOutline(hitCode, withCtrl, d);
+  UseDragOutlineTools(canvas);
+  const auto outline = [&](TPoint at, bool withCtrl) {
+    auto corners = DragOutline(hitCode, withCtrl, WrapSub(at, pts[0]), at);
     if (!corners) return;
     canvas.LPtoDP(*corners);
     DrawCorners(canvas, *corners);
   };
-  outline(WrapSub(pts[1], pts[0]), wasCtrl);
-  outline(WrapSub(pts[2], pts[0]), ctrl);
+  outline(pts[1], wasCtrl);
+  outline(pts[2], ctrl);
 }
 
 void TShapePic::DragEnd(win::Canvas&, uint8_t hitCode, TRect, int32_t downX, int32_t downY,
@@ -90,11 +65,19 @@ void TShapePic::DragEnd(win::Canvas&, uint8_t hitCode, TRect, int32_t downX, int
 void TShapePic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState,
                               TPoint p) {
   if (button == TMouseButton::Right) return;
-  canvas.SetPen(PicPen);
-  canvas.SetPenMode(PenMode::NotXor);
-  canvas.SetBrush(PicBrush);
+  UseBandTools(canvas, PenMode::NotXor);
   SetShapeCorners(p, p);
   creating_ = true;
+  bandShown_ = false;
+}
+
+TRect TShapePic::PaintBounds() const {
+  const std::array<TPoint, 2> c = ShapeCorners();
+  return Union(Normalize(Bounds), PointsBounds(c, kRaiseAtCreation));
+}
+
+void TShapePic::DropDrawing() {
+  creating_ = false;
   bandShown_ = false;
 }
 
@@ -105,14 +88,6 @@ void TShapePic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState shift, 
   GrowBand(p, shift);
   DrawCorners(canvas, ShapeCorners());
   bandShown_ = true;
-}
-
-bool TShapePic::CancelDraw() {
-  // The band is on the editor's picture, which the editor redraws after a cancel.
-  const bool was = creating_;
-  creating_ = false;
-  bandShown_ = false;
-  return was;
 }
 
 void TShapePic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton, TShiftState, TPoint) {

@@ -2,8 +2,14 @@
 // dragging the page, double clicks, and what a chosen tool takes from the property bar.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "FormSession.h"
 #include "drawing/editor/EditorIds.h"
+#include "drawing/objects/ArccPic.h"
+#include "drawing/objects/PolyPic.h"
 
 namespace {
 
@@ -168,6 +174,73 @@ TEST(Mouse, AHandleOfTheFigureJustDrawnResizesThatFigure) {
     EXPECT_EQ(after.TopLeft(), r.TopLeft());
     EXPECT_GT(after.Right, r.Right + 40);
     EXPECT_GT(after.Bottom, r.Bottom + 20);
+  });
+}
+
+TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
+  FormSession s("keys");
+  s.Run([](FormSession& s) {
+    EXPECT_EQ(::SendMessageW(s.Form().ControlHandle("ToolTips"), TTM_GETTOOLCOUNT, 0, 0), 8);
+    auto arcType = [&] {
+      int t = -1;
+      s.OnGui([&] {
+        if (auto* a = dynamic_cast<vk::TArccPic*>(s.Form().Current())) t = a->PicArccType;
+      });
+      return t;
+    };
+    // The arc, sector and curve keys are used end to end.
+    vkt::KeyTap('D', true, true);
+    EXPECT_EQ(s.Form().Mode(), vk::PIC_ARCC);
+    EXPECT_EQ(arcType(), vk::Arcc_Chord);
+    vkt::KeyTap('P', true, true);
+    EXPECT_EQ(s.Form().Mode(), vk::PIC_POLY);
+    s.OnGui([&] { EXPECT_EQ(dynamic_cast<vk::TPolyPic&>(*s.Form().Current()).PolyType, vk::PolyClose); });
+
+    s.Add([] { return vkt::MakeRect(100, 100, 200, 200); });
+    s.PostButton("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    s.ClickSurface(150, 150);
+    vkt::KeyTap('X', true);
+    EXPECT_EQ(s.Count(), 0u);
+    vkt::KeyTap('V', true, true);  // Paste, Shift or not: the cut object comes back
+    EXPECT_EQ(s.Count(), 1u);
+  });
+}
+
+TEST(Mouse, ADoubleClickEndsAPolylineAndAHalfMadeOneDoesNotComeBack) {
+  FormSession s("clicks");
+  s.Run([](FormSession& s) {
+    // A polyline: clicks, then a double click at its last point ends it and the tool.
+    s.PostButton("SpeedButton13");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_POLY; }));
+    for (POINT p : {POINT{300, 50}, POINT{400, 80}, POINT{350, 150}}) {
+      Mouse(s, WM_MOUSEMOVE, 0, p.x, p.y);
+      s.ClickSurface(p.x, p.y);
+    }
+    Mouse(s, WM_LBUTTONDBLCLK, MK_LBUTTON, 350, 150);
+    Mouse(s, WM_LBUTTONUP, 0, 350, 150);
+    EXPECT_EQ(s.Form().Mode(), vk::kModeArrow);
+    ASSERT_EQ(s.Count(), 1u);
+    s.OnGui([&] {
+      EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[0]).PolyPoint,
+                (std::vector<vk::TPoint>{{300, 50}, {400, 80}, {350, 150}}));
+    });
+    // A polyline left half made by choosing Select starts afresh with its tool.
+    s.PostButton("SpeedButton13");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_POLY; }));
+    s.ClickSurface(500, 50);
+    s.PostButton("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    s.PostButton("SpeedButton13");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_POLY; }));
+    s.ClickSurface(500, 100);
+    s.ClickSurface(600, 100);
+    s.ClickSurface(600, 100, true);
+    ASSERT_EQ(s.Count(), 2u);
+    s.OnGui([&] {
+      EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[1]).PolyPoint,
+                (std::vector<vk::TPoint>{{500, 100}, {600, 100}}));
+    });
   });
 }
 

@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "EditorSession.h"
 #include "FormSession.h"
 #include "PageHost.h"
 #include "core/DrawingFile.h"
+#include "core/ShapeRecords.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/TestFailPoint.h"
 
@@ -169,6 +171,47 @@ TEST(PageFiles, ARecordWhoseFieldsDoNotFitItsLengthIsAnInvalidFile) {
     ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2; }));
     EXPECT_EQ(s.Count(), 1u);
   });
+}
+
+TEST(PageFiles, OutOfRangeValuesLoadDrawAndGoBackAsTheyWere) {
+  FormSession s("out-of-range");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  auto common = [](uint8_t kind, int32_t index) {
+    vk::PicRecord c;
+    c.picId = kind;
+    c.picIndex = index;
+    c.rect = {400, 400, 500, 500};  // nowhere near the points: a damaged file may say so
+    return c;
+  };
+  std::vector<vk::DrawingEntry> entries(6);
+  vk::ByteWriter w;
+  vk::WriteRoundRecord(w, {common(3, 0), {50, 50, 50, 90}, std::numeric_limits<float>::quiet_NaN(), 9.0f, {7, 7}});
+  entries[0] = {3, w.Take()};
+  vk::WriteArcRecord(w, {common(5, 1), 7, {0, 0, 0, 0}, {5, 5}, {9, 9}});
+  entries[1] = {5, w.Take()};
+  vk::WritePolyRecord(w, {common(6, 2), 1, {{60, 60}}});
+  entries[2] = {6, w.Take()};
+  vk::WritePolyRecord(w, {common(6, 3), 0, {}});
+  entries[3] = {6, w.Take()};
+  vk::WriteCurveRecord(w, {common(7, 4), 2, {{{10, 10}, {90, 10}}}});
+  entries[4] = {7, w.Take()};
+  vk::WriteArcRecord(w, {common(5, 5), 2, {20, 20, 20, 60}, {20, 20}, {20, 60}});  // zero width
+  entries[5] = {5, w.Take()};
+  const std::vector<uint8_t> page2 = vk::EncodeDrawing(entries, vk::DrawingSignature::Page2011);
+  WriteFile(s.Folder() + "Page2.fdf", page2);
+  s.Run([](FormSession& s) {
+    GoTo(s, 2);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2; }));
+    EXPECT_EQ(s.Count(), 6u);
+    s.OnGui([&] {
+      for (const auto& p : s.Form().Pics()) p->Choosed = true;  // handles too
+      s.Form().RedrawAll(false, true);
+    });
+    for (POINT p : {POINT{50, 70}, POINT{20, 40}, POINT{60, 60}}) s.ClickSurface(p.x, p.y);  // hit tests
+    s.OnGui([&] { EXPECT_TRUE(s.Form().SavePage(2)); });  // untouched objects go back as they were
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), page2);
 }
 
 TEST(PageFiles, AFailedSaveIsReportedAndTheWindowStaysOpen) {

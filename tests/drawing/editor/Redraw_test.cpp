@@ -1,4 +1,5 @@
-// The redraw that rebuilds only what changed must show exactly what a full rebuild shows.
+// The redraw that rebuilds only what changed must show exactly what a full rebuild shows,
+// for every kind of object and each kind's own handles.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -7,6 +8,10 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/objects/ArccPic.h"
+#include "drawing/objects/CurvePic.h"
+#include "drawing/objects/PolyPic.h"
+#include "drawing/objects/RounPic.h"
 
 namespace {
 
@@ -92,6 +97,43 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
     for (int i = 1; i <= 4; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, r2.Right - 2 + 6 * i, r2.Bottom - 2 + 4 * i);
     mouse(WM_LBUTTONUP, 0, r2.Right + 22, r2.Bottom + 14);
     check("resized");
+    // Each kind's own handle, on an object selected by a click on its body: a rounded
+    // rectangle's corner, an arc's start, a polyline's vertex, a curve's control point.
+    struct Grab {
+      size_t index;
+      POINT body, handle;
+    };
+    std::vector<Grab> grabs;
+    gui.Run([&] {
+      const auto& pics = form.Pics();
+      const auto& round = dynamic_cast<const vk::TRounPic&>(*pics[2]);
+      const auto& arc = dynamic_cast<const vk::TArccPic&>(*pics[4]);
+      const auto& poly = dynamic_cast<const vk::TPolyPic&>(*pics[5]);
+      const auto& curve = dynamic_cast<const vk::TCurvePic&>(*pics[6]);
+      const vk::TRect rr = round.ShapeRect, cr = curve.GetRect();
+      grabs = {{2, {(rr.Left + rr.Right) / 2, rr.Top + 1}, {rr.Left + round.CornerSize.X, rr.Top}},
+               {4, {arc.ShapeRect.Left + 1, (arc.ShapeRect.Top + arc.ShapeRect.Bottom) / 2},
+                {arc.StartPoint.X, arc.StartPoint.Y}},
+               {5, {(poly.PolyPoint[0].X + poly.PolyPoint[1].X) / 2, (poly.PolyPoint[0].Y + poly.PolyPoint[1].Y) / 2},
+                {poly.PolyPoint[1].X, poly.PolyPoint[1].Y}},
+               {6, {(cr.Left + cr.Right) / 2, (cr.Top + cr.Bottom) / 2}, {curve.CurvePoints[1].X, curve.CurvePoints[1].Y}}};
+    });
+    for (const Grab& g : grabs) {
+      mouse(WM_LBUTTONDOWN, MK_LBUTTON, g.body.x, g.body.y);
+      mouse(WM_LBUTTONUP, 0, g.body.x, g.body.y);
+      if (form.Current() != form.Pics()[g.index].get()) failures.push_back("no body hit on " + std::to_string(g.index));
+      auto record = [&] {
+        vk::ByteWriter w;
+        gui.Run([&] { form.Pics()[g.index]->SaveToBuffer(w); });
+        return w.Take();
+      };
+      const std::vector<uint8_t> before = record();
+      mouse(WM_LBUTTONDOWN, MK_LBUTTON, g.handle.x, g.handle.y);
+      for (int i = 1; i <= 4; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, g.handle.x + 5 * i, g.handle.y + 3 * i);
+      mouse(WM_LBUTTONUP, 0, g.handle.x + 20, g.handle.y + 12);
+      if (record() == before) failures.push_back("the handle drag changed nothing on " + std::to_string(g.index));
+      check(("handle of object " + std::to_string(g.index)).c_str());
+    }
     gui.Run([&] {
       auto extra = vkt::MakeScene(3, 300, 200);
       form.AppendPic(std::move(extra[1]));
