@@ -36,6 +36,7 @@ Brush MakeBrush(const BrushAttrs& brush);
 // Height = -MulDiv(size, LOGPIXELSY of refDc (the screen when null), 72); the name
 // bytes are ANSI.
 Font MakeFont(const FontAttrs& font, HDC refDc);
+LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc);  // what MakeFont asks GDI for
 int FontPixelHeight(const FontAttrs& font, HDC refDc);  // the negative lfHeight
 int RopForMode(PenMode mode);                           // R2_COPYPEN / R2_XORPEN / R2_NOTXORPEN
 

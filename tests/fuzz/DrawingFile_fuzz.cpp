@@ -8,6 +8,7 @@
 #include "core/ByteIO.h"
 #include "core/DrawingFile.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const vk::DrawingReadResult r = vk::DecodeDrawing(data, size);
@@ -22,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       vk::BoxRecord rec;
       if (!vk::ReadBoxRecord(rd, rec)) continue;
       vk::WriteBoxRecord(w, rec);
+    } else if (e.Kind == 8) {
+      vk::TextRecord rec;
+      if (!vk::ReadTextRecord(rd, rec)) continue;
+      vk::WriteTextRecord(w, rec);
     } else {
       continue;
     }

@@ -1,4 +1,4 @@
-// Saved line, rectangle and ellipse records from arbitrary bytes. The first byte picks
+// Saved line, rectangle, ellipse and text records from arbitrary bytes. The first byte picks
 // the kind (its value as stored in a drawing file); the rest is the record.
 //
 // Whatever decodes must encode to exactly as many bytes as were consumed and decode
@@ -10,6 +10,7 @@
 #include "core/ByteIO.h"
 #include "core/PicConst.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 
 namespace {
 
@@ -43,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case vk::PIC_RECT:
     case vk::PIC_CIRC:
       Check<vk::BoxRecord>(data, size, vk::ReadBoxRecord, vk::WriteBoxRecord);
+      break;
+    case vk::PIC_TEXT:
+      Check<vk::TextRecord>(data, size, vk::ReadTextRecord, vk::WriteTextRecord);
       break;
     default:
       break;

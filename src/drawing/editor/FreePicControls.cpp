@@ -99,6 +99,7 @@ void TFreePicF::CreateControls() {
     props_[i] = w;
   }
   InstallPropertyBarFilters();
+  AttachTextTool();
   FormResize();
 }
 
@@ -203,6 +204,7 @@ void TFreePicF::OnCommand(HWND ctl, int code) {
 bool TFreePicF::PreviewKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   if (!form_ || (msg.hwnd != form_ && !::IsChild(form_, msg.hwnd))) return false;
+  if (IsTextEdit(msg.hwnd)) return false;  // arrows, Delete and Ctrl+C/V edit the text there
   FormKeyDown(static_cast<UINT>(msg.wParam));
   return true;
 }

@@ -80,6 +80,7 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   if (!tool) return;  // a kind this editor does not draw
   SetMode(mode);
   ApplyToolTag(*tool, tag);
+  EndTextEdit(true);
   CurPic = tool;
   tool->PicPen.Style = CurLineStyle;
   tool->PicPen.Width = CurLineStyle != 0 ? 1 : 2 * CurLineWidth;
@@ -143,6 +144,7 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
   DownBoxY = box.y;
   DownX = LastX = x;
   DownY = LastY = y;
+  EndTextEdit(false);
   if (!IsDrawingMode(mode_)) {
     int32_t index = -1;
     HitCode = FindPicAt({x, y}, index);
@@ -259,6 +261,7 @@ void TFreePicF::OnSurfaceCaptureLost(HWND newCapture) {
 
 void TFreePicF::FormKeyDown(UINT key) {
   const bool ctrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+  const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
   TPoint offset{};
   switch (key) {
     case VK_LEFT: offset = {-1, 0}; break;
@@ -268,6 +271,8 @@ void TFreePicF::FormKeyDown(UINT key) {
     case VK_DELETE: SpeedButton4Click(4); return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
     case 'V': if (ctrl) SpeedButton4Click(3); return;
+    case 'T': if (ctrl && shift) OnToolButton(static_cast<size_t>(IndexOfToolButton("SpeedButton15"))); return;
+    case VK_F5: SpeedButton0Click(); return;
     case VK_ESCAPE:
       if (ButtonIsDown && ::GetCapture() == image1_) ::ReleaseCapture();
       return;

@@ -9,6 +9,7 @@
 #include "drawing/editor/DrawingIO.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/images/BmpFuns.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
 
@@ -131,6 +132,7 @@ void TFreePicF::btn1Click() {
   wchar_t buf[16] = {};
   ::GetWindowTextW(ControlHandle("edtPage"), buf, 16);
   GotoPageNo = ParseIntOr(win::WideToUtf8(buf), 1);
+  EndTextEdit(false);
   if (GotoPageNo == PageNo || !SavePage(PageNo)) return;
   waitingForPage_ = true;
   ::SetTimer(form_, EditorWindows::kTimerPage, 500, nullptr);
@@ -211,10 +213,17 @@ void TFreePicF::SpeedButton1Click() {
   RedrawAll(false, true);
 }
 
+void TFreePicF::SpeedButton0Click() {
+  RedrawAll(true, false);
+  if (!ShowImageWindow(form_, WorkBmp)) ShowError("There is not enough memory to show the picture.");
+  RedrawAll(false, true);  // the deselected drawing, now rather than at the next change
+}
+
 void TFreePicF::OnHiddenCommand(const std::string& name) {
   if (name == "SpeedButton3") SpeedButton3Click();
   else if (name == "SpeedButton2") SpeedButton2Click();
   else if (name == "SpeedButton1") SpeedButton1Click();
+  else if (name == "SpeedButton0") SpeedButton0Click();
 }
 
 }  // namespace vk

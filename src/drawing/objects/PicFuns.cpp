@@ -151,6 +151,29 @@ int32_t FitFontSize(const TRect& rect, std::string_view text, const FontAttrs& f
   return kMaxFitFontSize;
 }
 
+void UseDragOutlineTools(win::Canvas& canvas) {
+  PenAttrs& pen = canvas.Pen();
+  pen.Width = 1;
+  pen.Mode = PenMode::Xor;
+  pen.Style = kPenDot;
+  canvas.Brush().Style = kBrushClear;
+}
+
+void DrawHandles(win::Canvas& canvas, std::span<TPoint> handles, const PenAttrs& pen, const BrushAttrs& brush) {
+  canvas.LPtoDP(handles);
+  canvas.SetPen(pen);
+  canvas.SetBrush(brush);
+  for (const TPoint& h : handles) canvas.Rectangle(HandleRect(h, HandleHalfSize));
+}
+
+int HandleAt(win::Canvas& canvas, std::span<TPoint> handles, TPoint p) {
+  canvas.LPtoDP(handles);
+  // The first square that holds p wins (handles overlap on a very small figure).
+  for (size_t i = 0; i < handles.size(); ++i)
+    if (Contains(HandleRect(handles[i], HandleHalfSize), p)) return static_cast<int>(i);
+  return -1;
+}
+
 void ClearTextArea(win::Canvas& canvas, const TRect& rect) {
   canvas.Brush().Color = kColorBlack;
   canvas.Brush().Style = kBrushSolid;

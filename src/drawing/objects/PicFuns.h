@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/Geometry.h"
@@ -44,6 +45,14 @@ int32_t MeasureText(std::string_view text, const FontAttrs& font, bool horizonta
 // font is used. Sizes stop at kMaxFitFontSize (text that never outgrows the box).
 inline constexpr int32_t kMaxFitFontSize = 1000;
 int32_t FitFontSize(const TRect& rect, std::string_view text, const FontAttrs& font, int mode);
+
+// The tools of a drag outline: a dotted XOR pen of width 1 and a clear brush.
+void UseDragOutlineTools(win::Canvas& canvas);
+// The selection handles around points given in logical units (converted in place):
+// HandleHalfSize squares drawn with pen and brush; the index of the first that holds the
+// device point p, or -1.
+void DrawHandles(win::Canvas& canvas, std::span<TPoint> handles, const PenAttrs& pen, const BrushAttrs& brush);
+int HandleAt(win::Canvas& canvas, std::span<TPoint> handles, TPoint p);
 
 // Fills rect grown by 4 * HandleHalfSize with solid black; the canvas brush keeps it.
 void ClearTextArea(win::Canvas& canvas, const TRect& rect);

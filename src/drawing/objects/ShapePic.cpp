@@ -5,18 +5,6 @@
 
 namespace vk {
 
-namespace {
-
-void UseRubberBandTools(win::Canvas& canvas) {
-  PenAttrs& pen = canvas.Pen();
-  pen.Width = 1;
-  pen.Mode = PenMode::Xor;
-  pen.Style = kPenDot;
-  canvas.Brush().Style = kBrushClear;
-}
-
-}  // namespace
-
 void TShapePic::UseOwnTools(win::Canvas& canvas) const {
   canvas.SetPen(PicPen);
   canvas.SetBrush(PicBrush);
@@ -40,25 +28,14 @@ uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
   const win::Region region = CreateRegion(canvas);
   if (region && ::PtInRegion(region.Get(), p.X, p.Y)) result = kHitBody;
   if (Choosed) {
-    const std::span<TPoint> handles = CalcHandles();
-    canvas.LPtoDP(handles);
-    // The first square that holds p wins (handles overlap on a very small figure).
-    for (size_t i = 0; i < handles.size(); ++i) {
-      if (Contains(HandleRect(handles[i], HandleHalfSize), p)) {
-        result = static_cast<uint8_t>(firstHandleHit_ + i);
-        break;
-      }
-    }
+    const int i = HandleAt(canvas, CalcHandles(), p);
+    if (i >= 0) result = static_cast<uint8_t>(firstHandleHit_ + i);
   }
   return result;
 }
 
 void TShapePic::DrawFocus(win::Canvas& canvas) {
-  const std::span<TPoint> handles = CalcHandles();
-  canvas.LPtoDP(handles);
-  canvas.SetPen(FocusPen);
-  canvas.SetBrush(FocusBrush);
-  for (const TPoint& h : handles) canvas.Rectangle(HandleRect(h, HandleHalfSize));
+  DrawHandles(canvas, CalcHandles(), FocusPen, FocusBrush);
 }
 
 void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t downX,
@@ -70,7 +47,7 @@ void TShapePic::DragTrack(win::Canvas& canvas, uint8_t hitCode, TRect, int32_t d
   const bool ctrl = (DragShift & kCtrlKey) != 0;
   std::array<TPoint, 3> pts{TPoint{downX, downY}, TPoint{lastX, lastY}, TPoint{x, y}};
   canvas.DPtoLP(pts);
-  UseRubberBandTools(canvas);
+  UseDragOutlineTools(canvas);
   const auto outline = [&](TPoint d, bool withCtrl) {
     auto corners = DragOutline(hitCode, withCtrl, d);
     if (!corners) return;

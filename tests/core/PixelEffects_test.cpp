@@ -1,0 +1,90 @@
+#include "core/PixelEffects.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kYellow = 0xFFFF00, kBlue = 0x0000FF;
+
+struct Picture {
+  int32_t w = 10, h = 10;
+  std::vector<uint32_t> px = std::vector<uint32_t>(100, 0);
+  uint32_t& at(int x, int y) { return px[static_cast<size_t>(y * w + x)]; }
+  // The pixels that are not black, by position.
+  std::map<std::pair<int, int>, uint32_t> Ink() const {
+    std::map<std::pair<int, int>, uint32_t> out;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (uint32_t c = px[static_cast<size_t>(y * w + x)] & 0xFFFFFF) out[{x, y}] = c;
+    return out;
+  }
+};
+
+using Ink = std::map<std::pair<int, int>, uint32_t>;
+
+Ink Ring(int cx, int cy, uint32_t c) {
+  Ink r;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (dx || dy) r[{cx + dx, cy + dy}] = c;
+  return r;
+}
+
+TEST(PixelEffects, OnePixelOfInk) {
+  Picture hollow;
+  hollow.at(5, 5) = kRed | 0xFF000000u;  // the unused top byte does not matter
+  vk::MakeHollow(hollow.px, hollow.w, hollow.h);
+  EXPECT_EQ(hollow.Ink(), Ring(5, 5, kRed));
+
+  Picture relief;
+  relief.at(5, 5) = kRed;
+  vk::MakeView3D(relief.px, relief.w, relief.h);
+  EXPECT_EQ(relief.Ink(), (Ink{{{5, 4}, kRed}, {{6, 4}, kRed}, {{6, 5}, kRed}}));
+}
+
+TEST(PixelEffects, InkTouchingInkIsSwappedByColour) {
+  // Two red pixels side by side: each turns the other green, the ring around is red.
+  Picture p;
+  p.at(4, 5) = p.at(5, 5) = kRed;
+  vk::MakeSided(p.px, p.w, p.h);
+  Ink want = Ring(4, 5, kRed);
+  for (const auto& [pos, c] : Ring(5, 5, kRed)) want[pos] = c;
+  want[{4, 5}] = want[{5, 5}] = kGreen;
+  EXPECT_EQ(p.Ink(), want);
+  // Hollow clears ink that touches ink.
+  Picture h;
+  h.at(4, 5) = h.at(5, 5) = kRed;
+  vk::MakeHollow(h.px, h.w, h.h);
+  EXPECT_EQ(h.Ink().count({4, 5}) + h.Ink().count({5, 5}), 0u);
+  // Green and yellow become red; another colour leaves the inside black.
+  for (const auto& [ink, inside] : {std::pair{kGreen, kRed}, std::pair{kYellow, kRed}, std::pair{kBlue, 0u}}) {
+    Picture q;
+    q.at(2, 2) = q.at(2, 3) = ink;
+    vk::MakeView3D(q.px, q.w, q.h);  // (2, 3) has ink above it; (2, 2) has none
+    EXPECT_EQ(q.at(2, 2) & 0xFFFFFF, inside) << std::hex << ink;
+    EXPECT_EQ(q.at(2, 1), ink);
+  }
+}
+
+TEST(PixelEffects, AllBlackStaysBlackAndInkOnTheBorderSkipsOutsideNeighbours) {
+  Picture black;
+  vk::MakeHollow(black.px, black.w, black.h);
+  vk::MakeSided(black.px, black.w, black.h);
+  vk::MakeView3D(black.px, black.w, black.h);
+  EXPECT_TRUE(black.Ink().empty());
+
+  Picture corner;
+  corner.at(0, 0) = kRed;
+  corner.at(9, 9) = kGreen;
+  vk::MakeHollow(corner.px, corner.w, corner.h);
+  EXPECT_EQ(corner.Ink(), (Ink{{{1, 0}, kRed}, {{0, 1}, kRed}, {{1, 1}, kRed},
+                               {{8, 8}, kGreen}, {{9, 8}, kGreen}, {{8, 9}, kGreen}}));
+  std::vector<uint32_t> none;
+  vk::MakeSided(none, 0, 0);  // an empty bitmap is left alone
+}
+
+}  // namespace
