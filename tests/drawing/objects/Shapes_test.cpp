@@ -140,12 +140,12 @@ TEST(Shapes, RecordsRoundTripAndAssignCopies) {
 }
 
 TEST(Shapes, FactoryMakesTheBuiltKindsOnly) {
-  for (vk::TPicType kind : kKinds) {
+  for (vk::TPicType kind : {vk::PIC_LINE, vk::PIC_RECT, vk::PIC_CIRC, vk::PIC_TEXT}) {
     auto pic = vk::CreatePicOfKind(kind);
     ASSERT_NE(pic, nullptr);
     EXPECT_EQ(pic->PicId, vk::PIC_NONE);  // the kind shows from the first drawing on
   }
-  for (int kind : {0, 3, 5, 6, 7, 8, 9, 255})
+  for (int kind : {0, 3, 5, 6, 7, 9, 255})
     EXPECT_EQ(vk::CreatePicOfKind(static_cast<vk::TPicType>(kind)), nullptr) << kind;
 }
 
