@@ -26,6 +26,9 @@ int FitModeFor(uint8_t hitCode) {
   }
 }
 
+// How far the three effects in a row carry a pixel's influence.
+constexpr int32_t kEffectReach = 3;
+
 // A hatch keeps its phase relative to the text box, whichever part of it is rendered.
 int HatchPhase(int32_t v) { return static_cast<int>(((v % 8) + 8) % 8); }
 
@@ -197,14 +200,14 @@ void TTextPic::Render(win::Canvas& canvas, TPoint topLeft, TPoint bottomRight) {
   if (Text.Text.empty()) return;
   // The bitmap reaches one pixel past the box. Only the part the canvas can show is
   // rendered (a long text can be far wider than any bitmap), with a pixel more on every
-  // side so that the effects see the same neighbours as in a whole rendering.
+  // side per effect, so that each effect sees the same neighbours as in a whole rendering.
   const TRect box{topLeft.X, topLeft.Y, WrapAdd(bottomRight.X, 1), WrapAdd(bottomRight.Y, 1)};
   RECT clip{};
   TRect part;
   if (::GetClipBox(canvas.Handle(), &clip) != ERROR) {
     std::array<TPoint, 2> c{TPoint{clip.left, clip.top}, TPoint{clip.right, clip.bottom}};
     canvas.LPtoDP(c);
-    part = Intersect(box, Inflate(RectOf(c[0], c[1]), 1, 1));
+    part = Intersect(box, Inflate(RectOf(c[0], c[1]), kEffectReach, kEffectReach));
   }
   win::Dib bmp;
   if (!part.IsEmpty() && bmp.Resize(part.Width(), part.Height()) && bmp.Bits()) {

@@ -2,8 +2,13 @@
 // dragging the page, double clicks, and what a chosen tool takes from the property bar.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "FormSession.h"
+#include "core/TextRecord.h"
 #include "drawing/editor/EditorIds.h"
+#include "drawing/editor/SetLineW.h"
+#include "drawing/objects/TextPic.h"
 
 namespace {
 
@@ -119,6 +124,173 @@ TEST(Mouse, AChosenToolTakesTheLineAndFillOfThePropertyBar) {
       EXPECT_EQ(r.PicBrush.Color, 0xFFFFFFu);
     });
   });
+}
+
+// Keys pressed together, in order, then let go.
+void Chord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> in;
+  for (int up = 0; up < 2; ++up)
+    for (WORD k : keys) {
+      INPUT i{};
+      i.type = INPUT_KEYBOARD;
+      i.ki.wVk = k;
+      i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      in.push_back(i);
+    }
+  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  ::Sleep(100);
+}
+
+HWND TextEdit(FormSession& s) {
+  HWND e = nullptr;
+  s.OnGui([&] {
+    if (auto* t = dynamic_cast<vk::TTextPic*>(s.Form().Current())) e = t->EditWindow();
+  });
+  return e;
+}
+
+void Type(FormSession& s, const wchar_t* text) {
+  s.OnGui([&] { ::SendMessageW(TextEdit(s), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text)); });
+}
+
+TEST(Mouse, TheTextToolTypesInPlaceAndEveryWayOutEndsTheEntry) {
+  FormSession s("text-tool");
+  s.Run([](FormSession& s) {
+    Chord({VK_CONTROL, VK_SHIFT, 'T'});
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
+    s.ClickSurface(100, 100);
+    ASSERT_TRUE(::IsWindowVisible(TextEdit(s)));
+    Type(s, L"One");
+    s.ClickSurface(300, 200);  // commits, and opens the next entry there
+    ASSERT_EQ(s.Count(), 1u);
+    EXPECT_EQ(s.RectOf(0).TopLeft(), (vk::TPoint{100, 100}));
+    Type(s, L"gone");
+    vkt::KeyTap(VK_ESCAPE);  // Esc: no object
+    EXPECT_FALSE(::IsWindowVisible(TextEdit(s)));
+    s.ClickSurface(300, 200);
+    Type(s, L"gone too");
+    s.PostButton("SpeedButton9");  // another tool drops the entry
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_RECT; }));
+    EXPECT_EQ(s.Count(), 1u);
+    Chord({VK_CONTROL, VK_SHIFT, 'T'});
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
+    s.ClickSurface(50, 300);
+    Type(s, L"Two\U0001F600");
+    // Apply commits what is typed first; the character the code page lacks is named.
+    s.PostButton("SpeedButtonApply");
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"\U0001F600"), std::wstring::npos) << text;
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+  });
+  const std::vector<uint8_t> file = vkt::FileBytes(s.Folder() + "Page1.fdf");
+  const vk::DrawingReadResult r = vk::DecodeDrawing(file.data(), file.size());
+  ASSERT_EQ(r.Entries.size(), 2u);
+  std::vector<std::string> texts;
+  for (const vk::DrawingEntry& e : r.Entries) {
+    vk::ByteReader rd(e.Record);
+    vk::TextRecord rec;
+    ASSERT_EQ(e.Kind, vk::PIC_TEXT);
+    ASSERT_TRUE(vk::ReadTextRecord(rd, rec));
+    texts.push_back(rec.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"One", "Two"}));
+}
+
+TEST(Mouse, ViewShowsThePictureCentredAndARightPressOrADoubleClickClosesIt) {
+  FormSession s("view");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    const std::wstring caption = L"查看编辑的文字,图象宽x高：700x500";
+    for (bool right : {true, false}) {
+      vkt::KeyTap(VK_F5);
+      HWND v = vkt::WaitForWindow(L"#32770", caption.c_str());
+      ASSERT_TRUE(v);
+      RECT rc{};
+      ::GetClientRect(v, &rc);
+      // The rectangle's fill shows where the centred picture puts it.
+      const POINT at = vkt::ClientToScreenPt(v, (rc.right - 700) / 2 + 200, (rc.bottom - 500) / 2 + 175);
+      vkt::MouseMove(at.x, at.y);
+      vkt::Drag(at, {at.x + 80, at.y + 60});  // a picture that fits does not pan
+      ::Sleep(100);
+      HDC dc = ::GetDC(nullptr);
+      EXPECT_EQ(::GetPixel(dc, at.x, at.y), 0x80FF80u);
+      ::ReleaseDC(nullptr, dc);
+      if (right) vkt::Click(at.x, at.y, true);
+      else vkt::DoubleClick(at.x, at.y);
+      EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(v); }, 3000)) << right;
+    }
+  });
+}
+
+// The property bar applies to the current object; its width box takes digits only.
+TEST(PropertyBar, WidthBoxStyleAndFillOfTheSelectedObject) {
+  FormSession s("property-bar");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    s.ClickSurface(200, 180);
+    HWND combo = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("cbbLineW"));
+    HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    auto pen = [&] {
+      int32_t w = 0;
+      s.OnGui([&] { w = s.Form().Pics()[0]->PicPen.Width; });
+      return w;
+    };
+    s.OnGui([&] {
+      ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      for (wchar_t c : {L'x', L'7', L'-'}) ::SendMessageW(edit, WM_CHAR, c, 0);
+    });
+    EXPECT_EQ(vkt::WindowText(combo), L"7");
+    EXPECT_EQ(pen(), 14);
+    PickItem(s, "cbbLineStype", 2);  // dotted: the box goes back to 1
+    EXPECT_EQ(vkt::WindowText(combo), L"1");
+    EXPECT_EQ(pen(), 1);
+    PickItem(s, "cbbLineStype", 0);
+    EXPECT_EQ(pen(), 2);
+    // Leaving the box empty puts "1" back.
+    s.OnGui([&] {
+      ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      ::SendMessageW(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(combo));
+    });
+    EXPECT_EQ(vkt::WindowText(combo), L"1");
+
+    // The fill swatch opens the colour dialog only while the box is ticked.
+    HWND swatch = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("pnlFillColor"));
+    HWND fill = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("schckbxFillColor"));
+    ::PostMessageW(swatch, WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(vkt::WaitForWindow(L"#32770", nullptr, 500));
+    auto brush = [&] {
+      vk::BrushAttrs b;
+      s.OnGui([&] { b = s.Form().Pics()[0]->PicBrush; });
+      return b;
+    };
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // ticked: the swatch's white
+    EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // unticked: hollow
+    EXPECT_EQ(brush().Style, vk::kBrushClear);
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });
+    EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
+    ::PostMessageW(swatch, WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(vkt::WaitForWindow(L"#32770", nullptr, 3000));
+    ::Sleep(200);
+    ::PostMessageW(vkt::WaitForWindow(L"#32770", nullptr), WM_COMMAND, IDCANCEL, 0);
+  });
+}
+
+TEST(PropertyBar, TheLineWidthDialogShowsAtMostSixAndGivesWhatIsChosen) {
+  int32_t width = 8;
+  bool ok = false;
+  std::thread ask([&] { ok = vk::AskLineWidth(nullptr, width); });
+  HWND d = vkt::WaitForWindow(L"#32770", L"请设置线宽");
+  ASSERT_TRUE(d);
+  HWND edit = ::FindWindowExW(d, nullptr, L"Edit", nullptr);
+  EXPECT_EQ(vkt::WindowText(edit), L"6");
+  ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
+  ::PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  ask.join();
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(width, 3);
 }
 
 }  // namespace
