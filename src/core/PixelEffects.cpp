@@ -1,6 +1,7 @@
 #include "core/PixelEffects.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace vk {
@@ -14,38 +15,61 @@ constexpr uint32_t kRed = 0xFF0000u, kGreen = 0x00FF00u, kYellow = 0xFFFF00u;
 struct Step {
   int32_t Dx, Dy;
 };
-// The order matters: a neighbour visited several times keeps its last value.
+// Where each ink pixel writes, relative to itself.
 constexpr Step kAround[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}};
 constexpr Step kTopRight[] = {{0, -1}, {1, -1}, {1, 0}};
 
-// Ink that touches other ink: red becomes green, green and yellow become red, other
-// colours leave the pixel as it is.
-void SwapInk(uint32_t ink, uint32_t& out) {
-  if (ink == kRed) out = kGreen;
-  else if (ink == kGreen || ink == kYellow) out = kRed;
-}
-
-// For every ink pixel, scanned column by column, sets each listed neighbour of the result:
-// background there takes the ink colour; ink there is cleared (hollow) or swapped.
-void Spread(std::span<uint32_t> px, int32_t w, int32_t h, std::span<const Step> steps, bool swap) {
+// The effects are defined by a scan column by column (x, then y) in which every ink
+// pixel sets the listed neighbours of the result and a neighbour keeps the value of its
+// last visit. Computed here the other way round, row by row for the cache: a pixel looks
+// at the ink pixels that reach it, latest in that scan first, and the first one that
+// would set it decides.
+//   background reached by ink K: K
+//   ink reached by ink K: hollow 0; otherwise red K gives green, green or yellow K red,
+//   and any other K changes nothing (an earlier visitor, if any, decides)
+//   not reached at all: black
+template <size_t N>
+void Spread(std::span<uint32_t> px, int32_t w, int32_t h, const Step (&steps)[N], bool swap) {
   if (w <= 0 || h <= 0 || px.size() < static_cast<size_t>(w) * static_cast<size_t>(h)) return;
-  const auto at = [w](int32_t x, int32_t y) { return static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x); };
-  std::vector<uint32_t> out(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
-  for (int32_t x = 0; x < w; ++x) {
-    for (int32_t y = 0; y < h; ++y) {
-      const uint32_t ink = px[at(x, y)] & kRgbMask;
-      if (ink == 0) continue;
-      for (const Step& s : steps) {
-        const int32_t nx = x + s.Dx, ny = y + s.Dy;
-        if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-        uint32_t& o = out[at(nx, ny)];
-        if ((px[at(nx, ny)] & kRgbMask) == 0) o = ink;
-        else if (swap) SwapInk(ink, o);
-        else o = 0;
+  // The source with a black border: a neighbour outside the picture is never ink.
+  const size_t pw = static_cast<size_t>(w) + 2;
+  std::vector<uint32_t> src(pw * (static_cast<size_t>(h) + 2), 0);
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x)
+      src[(static_cast<size_t>(y) + 1) * pw + static_cast<size_t>(x) + 1] =
+          px[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)] & kRgbMask;
+  std::array<Step, N> from{};
+  for (size_t i = 0; i < N; ++i) from[i] = {-steps[i].Dx, -steps[i].Dy};
+  std::sort(from.begin(), from.end(), [](Step a, Step b) { return a.Dx != b.Dx ? a.Dx > b.Dx : a.Dy > b.Dy; });
+  std::array<ptrdiff_t, N> offset{};
+  for (size_t i = 0; i < N; ++i) offset[i] = static_cast<ptrdiff_t>(from[i].Dy) * static_cast<ptrdiff_t>(pw) + from[i].Dx;
+  for (int32_t y = 0; y < h; ++y) {
+    const uint32_t* c = &src[(static_cast<size_t>(y) + 1) * pw + 1];
+    uint32_t* out = &px[static_cast<size_t>(y) * static_cast<size_t>(w)];
+    for (int32_t x = 0; x < w; ++x, ++c) {
+      const bool ink = *c != 0;
+      uint32_t o = 0;
+      if (!ink || swap) {
+        for (ptrdiff_t off : offset) {
+          const uint32_t k = c[off];
+          if (k == 0) continue;
+          if (!ink) {
+            o = k;
+            break;
+          }
+          if (k == kRed) {
+            o = kGreen;
+            break;
+          }
+          if (k == kGreen || k == kYellow) {
+            o = kRed;
+            break;
+          }
+        }
       }
+      out[x] = o;
     }
   }
-  std::copy(out.begin(), out.end(), px.begin());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "win/Canvas.h"
 
+#include "win/Dib.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -108,6 +110,8 @@ Canvas::Canvas(HDC dc) : dc_(dc) {
   oldBkColor_ = ::GetBkColor(dc_);
   oldTextColor_ = ::GetTextColor(dc_);
 }
+
+Canvas::Canvas(Dib& surface) : Canvas(surface.Dc()) { surface_ = &surface; }
 
 Canvas::~Canvas() {
   // Put the DC back as we found it before our objects are deleted.

@@ -87,4 +87,47 @@ TEST(PixelEffects, AllBlackStaysBlackAndInkOnTheBorderSkipsOutsideNeighbours) {
   vk::MakeSided(none, 0, 0);  // an empty bitmap is left alone
 }
 
+// The effects as defined: ink pixels scanned column by column, each setting its
+// neighbours, the last visit winning.
+std::vector<uint32_t> ByDefinition(const std::vector<uint32_t>& src, int w, int h,
+                                   std::initializer_list<std::pair<int, int>> steps, bool swap) {
+  std::vector<uint32_t> out(src.size(), 0);
+  for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
+      const uint32_t k = src[static_cast<size_t>(y * w + x)];
+      if (!k) continue;
+      for (auto [dx, dy] : steps) {
+        const int nx = x + dx, ny = y + dy;
+        if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+        uint32_t& o = out[static_cast<size_t>(ny * w + nx)];
+        if (!src[static_cast<size_t>(ny * w + nx)]) o = k;
+        else if (!swap) o = 0;
+        else if (k == kRed) o = kGreen;
+        else if (k == kGreen || k == kYellow) o = kRed;
+      }
+    }
+  return out;
+}
+
+TEST(PixelEffects, MixedInkGivesWhatTheColumnScanDefines) {
+  const int w = 23, h = 17;
+  const uint32_t colours[] = {0, 0, kRed, kGreen, kYellow, kBlue};
+  std::vector<uint32_t> src(static_cast<size_t>(w * h));
+  uint32_t seed = 12345;
+  for (uint32_t& p : src) {
+    seed = seed * 1103515245u + 12345u;
+    p = colours[(seed >> 16) % 6];
+  }
+  const auto around = {std::pair{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}};
+  std::vector<uint32_t> p = src;
+  vk::MakeHollow(p, w, h);
+  EXPECT_EQ(p, ByDefinition(src, w, h, around, false));
+  p = src;
+  vk::MakeSided(p, w, h);
+  EXPECT_EQ(p, ByDefinition(src, w, h, around, true));
+  p = src;
+  vk::MakeView3D(p, w, h);
+  EXPECT_EQ(p, ByDefinition(src, w, h, {{0, -1}, {1, -1}, {1, 0}}, true));
+}
+
 }  // namespace

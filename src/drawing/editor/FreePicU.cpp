@@ -192,8 +192,8 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   }
   width = WorkBmp.Width();
   height = WorkBmp.Height();
-  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp.Dc());
-  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_.Dc());
+  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
+  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
   if (TTextPic* t = TextTool()) t->Canvas = imageCanvas_.get();  // an open entry draws there
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
   taint_ = {};

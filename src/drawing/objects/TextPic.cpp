@@ -228,9 +228,7 @@ void TTextPic::Render(win::Canvas& canvas, TPoint topLeft, TPoint bottomRight) {
     if (Hollow) MakeHollow(bmp);
     if (Sided) MakeSided(bmp);
     if (View3D) MakeView3D(bmp);
-    const TPoint at = canvas.DPtoLP(part.TopLeft());
-    ::GdiTransparentBlt(canvas.Handle(), at.X, at.Y, part.Width(), part.Height(), bmp.Dc(), 0, 0, part.Width(),
-                        part.Height(), kColorBlack);
+    PutInk(canvas, part.TopLeft(), bmp);
   }
   if (Choosed) DrawFocus(canvas);
   PicId = PIC_TEXT;

@@ -112,6 +112,10 @@ TEST(TextPic, RendersWithItsEffectsInOrderAndBlackIsTransparent) {
   const auto expected = ExpectedRendering(*t, s.Pixels());
   t->Draw(s.C());
   EXPECT_EQ(shapetest::CountDifferent(s.Pixels(), expected), 0u);
+  Surface viaGdi;  // a canvas that knows only the DC puts the ink through GDI, alike
+  vk::win::Canvas dcOnly(viaGdi.dib.Dc());
+  t->Draw(dcOnly);
+  EXPECT_EQ(shapetest::CountDifferent(viaGdi.Pixels(), expected), 0u);
   EXPECT_GT(shapetest::CountDifferent(s.Pixels(), Surface().Pixels()), 50u);
 
   // Black text on a clear brush cannot be seen; the handles of a selected one can.
