@@ -1,6 +1,7 @@
 #include "E2eFiles.h"
 
 #include "GuiDriver.h"
+#include "core/PicConst.h"
 
 namespace vkt {
 
@@ -20,6 +21,16 @@ bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out) {
       o.Common = lr.common;
       o.A = lr.line.Start;
       o.B = lr.line.End;
+    } else if (e.Kind == vk::PIC_TEXT) {
+      vk::TextRecord tr;
+      if (!vk::ReadTextRecord(rd, tr)) return false;
+      o.Common = tr.common;
+      o.A = tr.shape.TopLeft();
+      o.B = tr.shape.BottomRight();
+      o.Text = tr.text;
+      o.Hollow = tr.hollow;
+      o.Sided = tr.sided;
+      o.View3D = tr.view3d;
     } else {
       vk::BoxRecord br;
       if (!vk::ReadBoxRecord(rd, br)) return false;

@@ -5,13 +5,16 @@
 
 #include "core/DrawingFile.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 
 namespace vkt {
 
 struct SavedObject {
   uint8_t Kind = 0;
   vk::PicRecord Common;
-  vk::TPoint A, B;  // line ends, or the rectangle's corners
+  vk::TPoint A, B;  // line ends, or the rectangle's or text's corners
+  std::string Text;  // a text's bytes and effects
+  uint8_t Hollow = 0, Sided = 0, View3D = 0;
 };
 
 // Every object of a drawing file; false when the file is missing or damaged.

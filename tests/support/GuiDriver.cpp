@@ -142,6 +142,20 @@ void KeyTap(WORD vk, bool ctrl) {
   ::Sleep(80);
 }
 
+void KeyChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> in;
+  for (int up = 0; up < 2; ++up)
+    for (WORD k : keys) {
+      INPUT i{};
+      i.type = INPUT_KEYBOARD;
+      i.ki.wVk = k;
+      i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      in.push_back(i);
+    }
+  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  ::Sleep(100);
+}
+
 POINT ClientToScreenPt(HWND w, int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(w, &p);

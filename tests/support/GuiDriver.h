@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ void DoubleClick(int x, int y);
 // Press at a, move in steps, release at b.
 void Drag(POINT a, POINT b, int steps = 6);
 void KeyTap(WORD vk, bool ctrl = false);
+// Keys pressed in order, then let go (Ctrl+Shift+T is {VK_CONTROL, VK_SHIFT, 'T'}).
+void KeyChord(std::initializer_list<WORD> keys);
 // A point of a window's client area on the screen.
 POINT ClientToScreenPt(HWND w, int x, int y);
 

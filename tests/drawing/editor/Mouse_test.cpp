@@ -126,21 +126,6 @@ TEST(Mouse, AChosenToolTakesTheLineAndFillOfThePropertyBar) {
   });
 }
 
-// Keys pressed together, in order, then let go.
-void Chord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> in;
-  for (int up = 0; up < 2; ++up)
-    for (WORD k : keys) {
-      INPUT i{};
-      i.type = INPUT_KEYBOARD;
-      i.ki.wVk = k;
-      i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-      in.push_back(i);
-    }
-  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  ::Sleep(100);
-}
-
 HWND TextEdit(FormSession& s) {
   HWND e = nullptr;
   s.OnGui([&] {
@@ -156,7 +141,7 @@ void Type(FormSession& s, const wchar_t* text) {
 TEST(Mouse, TheTextToolTypesInPlaceAndEveryWayOutEndsTheEntry) {
   FormSession s("text-tool");
   s.Run([](FormSession& s) {
-    Chord({VK_CONTROL, VK_SHIFT, 'T'});
+    vkt::KeyChord({VK_CONTROL, VK_SHIFT, 'T'});
     ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
     s.ClickSurface(100, 100);
     ASSERT_TRUE(::IsWindowVisible(TextEdit(s)));
@@ -172,7 +157,7 @@ TEST(Mouse, TheTextToolTypesInPlaceAndEveryWayOutEndsTheEntry) {
     s.PostButton("SpeedButton9");  // another tool drops the entry
     ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_RECT; }));
     EXPECT_EQ(s.Count(), 1u);
-    Chord({VK_CONTROL, VK_SHIFT, 'T'});
+    vkt::KeyChord({VK_CONTROL, VK_SHIFT, 'T'});
     ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
     s.ClickSurface(50, 300);
     Type(s, L"Two\U0001F600");
