@@ -8,6 +8,7 @@
 #include "core/TextRecord.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/SetLineW.h"
+#include "drawing/objects/PicFuns.h"
 #include "drawing/objects/TextPic.h"
 
 namespace {
@@ -180,6 +181,38 @@ TEST(Mouse, TheTextToolTypesInPlaceAndEveryWayOutEndsTheEntry) {
     texts.push_back(rec.text);
   }
   EXPECT_EQ(texts, (std::vector<std::string>{"One", "Two"}));
+}
+
+TEST(Mouse, TheFontItemOfTheObjectMenuRecommitsTheText) {
+  FormSession s("font-item");
+  s.Run([](FormSession& s) {
+    s.Add([] {
+      auto t = std::make_unique<vk::TTextPic>();
+      t->Text.Text = "Font";
+      t->ShapeRect = {100, 100, 300, 140};  // wider than the text: a re-commit fits it again
+      vk::win::Dib scratch(1, 1);
+      vk::win::Canvas c(scratch.Dc());
+      t->MoveBy(c, {0, 0});
+      return t;
+    });
+    s.ClickSurface(110, 110);
+    const HWND surface = s.Form().SurfaceHandle();
+    ::PostMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(112, 110));  // the hover cursor of the body
+    ::PostMessageW(surface, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(112, 110));
+    ::PostMessageW(surface, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(114, 110));
+    ::PostMessageW(surface, WM_RBUTTONUP, 0, MAKELPARAM(114, 110));
+    ASSERT_TRUE(vkt::WaitForWindow(L"#32768", nullptr, 3000));
+    vkt::KeyTap('F');
+    HWND dlg = vkt::WaitForWindow(L"#32770", nullptr, 5000);
+    ASSERT_TRUE(dlg);
+    ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(vkt::WaitFor([&] { return !::IsWindow(dlg); }));
+    s.OnGui([&] {
+      const vk::TPicBase& t = *s.Form().Pics()[0];
+      EXPECT_EQ(t.GetRect(), (vk::TRect{100, 100, 100 + vk::MeasureText("Font", t.PicFont, true),
+                                        100 + vk::MeasureText("Font", t.PicFont, false)}));
+    });
+  });
 }
 
 TEST(Mouse, ViewShowsThePictureCentredAndARightPressOrADoubleClickClosesIt) {

@@ -180,6 +180,20 @@ TEST(TextPic, RecordKeepsWhatItReadAndCopiesCarryEverything) {
   back.SaveToBuffer(again);
   EXPECT_EQ(again.Bytes(), w.Bytes());
 
+  // A text of any length is stored whole, and only the part in view is rendered.
+  auto longText = Committed(std::string(100000, 'W'), 5, 6, 10);
+  EXPECT_GT(longText->GetRect().Width(), 100000);
+  vk::ByteWriter lw;
+  longText->SaveToBuffer(lw);
+  vk::TTextPic longBack;
+  vk::ByteReader lr(lw.Bytes());
+  ASSERT_TRUE(longBack.LoadFromBuffer(lr));
+  EXPECT_EQ(longBack.Text.Text.size(), 100000u);
+  Surface ls;
+  const auto blank = ls.Pixels();
+  longBack.Draw(ls.C());
+  EXPECT_GT(shapetest::CountDifferent(ls.Pixels(), blank), 100u);
+
   auto copy = t->CreateEmpty();
   copy->DrawEndEvent = [](vk::TPicBase*) {};
   copy->Assign(*t);
