@@ -7,6 +7,8 @@
 #include "E2eFiles.h"
 #include "GuiDriver.h"
 #include "HostSession.h"
+#include "win/Canvas.h"
+#include "win/Handle.h"
 
 namespace {
 
@@ -107,17 +109,12 @@ std::vector<COLORREF> Samples(HWND w) {
 // Width or height of text in the editor's default font (10 points), plus 2, as the
 // editor sizes a text's box.
 int DefaultFontExtent(const char* text, bool horizontal) {
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HFONT f = ::CreateFontA(-::MulDiv(10, ::GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                          DEFAULT_CHARSET, 0, 0, 0, 0, "\xCB\xCE\xCC\xE5");
-  HGDIOBJ old = ::SelectObject(dc, f);
+  vk::FontAttrs font;  // the editor's default
+  const vk::win::MemoryDc dc(::CreateCompatibleDC(nullptr));
+  const vk::win::Font f = vk::win::MakeFont(font, dc.Get());
+  const vk::win::SelectGuard use(dc.Get(), f.Get());
   SIZE sz{};
-  ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &sz);
-  ::SelectObject(dc, old);
-  ::DeleteObject(f);
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
+  ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &sz);
   return (horizontal ? sz.cx : sz.cy) + 2;
 }
 

@@ -274,6 +274,7 @@ void TFreePicF::FormKeyDown(UINT key) {
     case 'T': if (ctrl && shift) OnToolButton(static_cast<size_t>(IndexOfToolButton("SpeedButton15"))); return;
     case VK_F5: SpeedButton0Click(); return;
     case VK_ESCAPE:
+      EndTextEdit(true);  // also when the focus has left the entry
       if (ButtonIsDown && ::GetCapture() == image1_) ::ReleaseCapture();
       return;
     default: return;
