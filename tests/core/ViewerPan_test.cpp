@@ -7,13 +7,10 @@ namespace {
 using vk::PanAxes;
 using vk::TPoint;
 
-TEST(ViewerPan, ASmallerPictureIsCentredAndDoesNotPan) {
-  const vk::ViewerPlacement p = vk::PlaceViewerImage(1000, 700, 301, 200);
-  EXPECT_EQ(p.ImagePos, (TPoint{349, 250}));
-  EXPECT_EQ(p.Axes, PanAxes::None);
-}
-
-TEST(ViewerPan, ATallPictureMovesOnlyVerticallyBetweenItsEdges) {
+TEST(ViewerPan, ASmallerPictureIsCentredAndATallOneMovesOnlyVerticallyBetweenItsEdges) {
+  const vk::ViewerPlacement small = vk::PlaceViewerImage(1000, 700, 301, 200);
+  EXPECT_EQ(small.ImagePos, (TPoint{349, 250}));
+  EXPECT_EQ(small.Axes, PanAxes::None);
   const vk::ViewerPlacement p = vk::PlaceViewerImage(1000, 700, 600, 1754);
   EXPECT_EQ(p.Axes, PanAxes::Vertical);
   EXPECT_EQ(p.ImagePos, (TPoint{200, 1}));

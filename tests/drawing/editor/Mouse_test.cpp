@@ -215,29 +215,24 @@ TEST(Mouse, TheFontItemOfTheObjectMenuRecommitsTheText) {
   });
 }
 
-TEST(Mouse, ViewShowsThePictureCentredAndARightPressOrADoubleClickClosesIt) {
+TEST(Mouse, ViewShowsThePictureCentredWithoutPanningAndADoubleClickClosesIt) {
   FormSession s("view");
   s.Run([](FormSession& s) {
     s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
-    const std::wstring caption = L"查看编辑的文字,图象宽x高：700x500";
-    for (bool right : {true, false}) {
-      vkt::KeyTap(VK_F5);
-      HWND v = vkt::WaitForWindow(L"#32770", caption.c_str());
-      ASSERT_TRUE(v);
-      RECT rc{};
-      ::GetClientRect(v, &rc);
-      // The rectangle's fill shows where the centred picture puts it.
-      const POINT at = vkt::ClientToScreenPt(v, (rc.right - 700) / 2 + 200, (rc.bottom - 500) / 2 + 175);
-      vkt::MouseMove(at.x, at.y);
-      vkt::Drag(at, {at.x + 80, at.y + 60});  // a picture that fits does not pan
-      ::Sleep(100);
-      HDC dc = ::GetDC(nullptr);
-      EXPECT_EQ(::GetPixel(dc, at.x, at.y), 0x80FF80u);
-      ::ReleaseDC(nullptr, dc);
-      if (right) vkt::Click(at.x, at.y, true);
-      else vkt::DoubleClick(at.x, at.y);
-      EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(v); }, 3000)) << right;
-    }
+    vkt::KeyTap(VK_F5);
+    HWND v = vkt::WaitForWindow(L"#32770", L"查看编辑的文字,图象宽x高：700x500");
+    ASSERT_TRUE(v);
+    RECT rc{};
+    ::GetClientRect(v, &rc);
+    // The rectangle's fill shows where the centred picture puts it, also after a drag.
+    const POINT at = vkt::ClientToScreenPt(v, (rc.right - 700) / 2 + 200, (rc.bottom - 500) / 2 + 175);
+    vkt::Drag(at, {at.x + 80, at.y + 60});
+    ::Sleep(100);
+    HDC dc = ::GetDC(nullptr);
+    EXPECT_EQ(::GetPixel(dc, at.x, at.y), 0x80FF80u);
+    ::ReleaseDC(nullptr, dc);
+    vkt::DoubleClick(at.x, at.y);
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(v); }, 3000));
   });
 }
 
@@ -287,7 +282,7 @@ TEST(PropertyBar, WidthBoxStyleAndFillOfTheSelectedObject) {
     EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
     s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // unticked: hollow
     EXPECT_EQ(brush().Style, vk::kBrushClear);
-    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // ticked again: filled again
     EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
     ::PostMessageW(swatch, WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(vkt::WaitForWindow(L"#32770", nullptr, 3000));
