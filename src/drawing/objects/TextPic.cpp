@@ -127,6 +127,11 @@ void TTextPic::FitEditToText() {
   RECT r{};
   ::GetWindowRect(edit_.Get(), &r);
   ::SetWindowPos(edit_.Get(), nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The edit scrolled when the text outgrew it a moment ago; now all of it fits again.
+  DWORD from = 0, to = 0;
+  ::SendMessageW(edit_.Get(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  ::SendMessageW(edit_.Get(), EM_SETSEL, 0, 0);
+  ::SendMessageW(edit_.Get(), EM_SETSEL, from, to);
 }
 
 void TTextPic::HideEdit() {

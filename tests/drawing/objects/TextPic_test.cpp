@@ -58,6 +58,7 @@ TEST(TextPic, TypingCommitsWithEnterAndEscLeavesNothing) {
   EXPECT_EQ(EditRect(e).top, 40);
   ::SendMessageW(e, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"Hello"));
   EXPECT_EQ(EditRect(e).right - 30, vk::MeasureText("Hello  ", t.PicFont, true));  // widens as it fills
+  EXPECT_EQ(::SendMessageW(e, EM_GETFIRSTVISIBLELINE, 0, 0), 0);  // and shows it from the start
   ::SendMessageW(e, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_FALSE(::IsWindowVisible(e));
   EXPECT_EQ(::GetWindowTextLengthW(e), 0);
