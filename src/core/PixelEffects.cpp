@@ -43,13 +43,24 @@ void Spread(std::span<uint32_t> px, int32_t w, int32_t h, const Step (&steps)[N]
   std::sort(from.begin(), from.end(), [](Step a, Step b) { return a.Dx != b.Dx ? a.Dx > b.Dx : a.Dy > b.Dy; });
   std::array<ptrdiff_t, N> offset{};
   for (size_t i = 0; i < N; ++i) offset[i] = static_cast<ptrdiff_t>(from[i].Dy) * static_cast<ptrdiff_t>(pw) + from[i].Dx;
+  // Most pixels are far from ink. Where every source is one of the eight neighbours, a
+  // pixel none of whose neighbours is ink is told by three reads of the rows' ink spans.
+  const bool around = N == 8;
+  std::vector<uint8_t> span3;
+  if (around) {
+    span3.assign(src.size(), 0);
+    for (size_t i = 1; i + 1 < src.size(); ++i) span3[i] = (src[i - 1] | src[i] | src[i + 1]) != 0;
+  }
   for (int32_t y = 0; y < h; ++y) {
-    const uint32_t* c = &src[(static_cast<size_t>(y) + 1) * pw + 1];
+    const size_t row = (static_cast<size_t>(y) + 1) * pw + 1;
+    const uint32_t* c = &src[row];
     uint32_t* out = &px[static_cast<size_t>(y) * static_cast<size_t>(w)];
     for (int32_t x = 0; x < w; ++x, ++c) {
       const bool ink = *c != 0;
       uint32_t o = 0;
-      if (!ink || swap) {
+      const size_t i = row + static_cast<size_t>(x);
+      const bool reached = !around || span3[i - pw] || span3[i + pw] || c[-1] || c[1];
+      if (reached && (!ink || swap)) {
         for (ptrdiff_t off : offset) {
           const uint32_t k = c[off];
           if (k == 0) continue;
