@@ -39,7 +39,7 @@ if [ "${built[native]}" -eq 1 ]; then
   count build/native-test.log
   # Replay the seed corpus and fuzz each reader for a short, bounded time.
   for fz in build/native/fuzz/*_fuzz; do
-    [ -x "$fz" ] || continue
+    [ -f "$fz" ] && [ -x "$fz" ] || continue  # not the work folders beside them
     name=$(basename "$fz")
     corpus="tests/fuzz/corpus/${name%_fuzz}"
     work="build/native/fuzz/work-$name"

@@ -43,6 +43,7 @@ constexpr CommandKey kCommandKeys[] = {
     {'D', true, "SpeedButton18"},   // chord
     {'P', true, "SpeedButton17"},   // closed polygon
     {'B', true, "SpeedButton14"},   // Bezier curve
+    {'T', true, "SpeedButton15"},   // text
     {'X', false, "SpeedButton5"},   // cut
     {'S', false, "SpeedButton3"},   // save
     {'O', false, "SpeedButton2"},   // open

@@ -1,5 +1,7 @@
 #include "win/Canvas.h"
 
+#include "win/Dib.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -67,7 +69,7 @@ int FontPixelHeight(const FontAttrs& font, HDC refDc) {
   return -::MulDiv(size, dpi, 72);
 }
 
-Font MakeFont(const FontAttrs& font, HDC refDc) {
+LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc) {
   LOGFONTA lf{};
   lf.lfHeight = FontPixelHeight(font, refDc);
   lf.lfWeight = (font.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
@@ -82,6 +84,11 @@ Font MakeFont(const FontAttrs& font, HDC refDc) {
   // The face name is ANSI bytes; a longer one than GDI takes is cut, a NUL ends it.
   const size_t n = std::min<size_t>(font.Name.size(), LF_FACESIZE - 1);
   for (size_t i = 0; i < n && font.Name[i] != '\0'; ++i) lf.lfFaceName[i] = font.Name[i];
+  return lf;
+}
+
+Font MakeFont(const FontAttrs& font, HDC refDc) {
+  const LOGFONTA lf = LogFontFor(font, refDc);
   return Font(::CreateFontIndirectA(&lf));
 }
 
@@ -103,6 +110,8 @@ Canvas::Canvas(HDC dc) : dc_(dc) {
   oldBkColor_ = ::GetBkColor(dc_);
   oldTextColor_ = ::GetTextColor(dc_);
 }
+
+Canvas::Canvas(Dib& surface) : Canvas(surface.Dc()) { surface_ = &surface; }
 
 Canvas::~Canvas() {
   // Put the DC back as we found it before our objects are deleted.

@@ -36,19 +36,25 @@ Brush MakeBrush(const BrushAttrs& brush);
 // Height = -MulDiv(size, LOGPIXELSY of refDc (the screen when null), 72); the name
 // bytes are ANSI.
 Font MakeFont(const FontAttrs& font, HDC refDc);
+LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc);  // what MakeFont asks GDI for
 int FontPixelHeight(const FontAttrs& font, HDC refDc);  // the negative lfHeight
 int RopForMode(PenMode mode);                           // R2_COPYPEN / R2_XORPEN / R2_NOTXORPEN
+
+class Dib;
 
 class Canvas {
  public:
   // Starts with a black solid pen of width 1 in copy mode, a white solid brush and the
   // default font in black.
   explicit Canvas(HDC dc);
+  // Over a bitmap of ours, whose pixels can then also be written directly.
+  explicit Canvas(Dib& surface);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   HDC Handle() const { return dc_; }
+  Dib* Surface() const { return surface_; }  // null when the canvas only has a DC
 
   // The values may be changed in place; the change takes effect at the next drawing call.
   PenAttrs& Pen() { return pen_; }
@@ -107,6 +113,7 @@ class Canvas {
   static std::vector<POINT> ToPoints(std::span<const TPoint> pts);
 
   HDC dc_;
+  Dib* surface_ = nullptr;
   PenAttrs pen_;
   BrushAttrs brush_;
   FontAttrs font_;

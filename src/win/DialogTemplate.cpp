@@ -75,8 +75,14 @@ INT_PTR DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       EndWith(dlg, IDCANCEL);
       return TRUE;
-    default:
-      return FALSE;
+    default: {
+      auto* run = reinterpret_cast<Running*>(::GetWindowLongPtrW(dlg, DWLP_USER));
+      if (!run || !run->Spec->OnMessage) return FALSE;
+      const std::optional<LRESULT> result = run->Spec->OnMessage(dlg, msg, wp, lp);
+      if (!result) return FALSE;
+      ::SetWindowLongPtrW(dlg, DWLP_MSGRESULT, *result);
+      return TRUE;
+    }
   }
 }
 

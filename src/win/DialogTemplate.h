@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct DialogSpec {
   std::function<void(HWND)> OnInit;
   // WM_COMMAND before the default handling; return true when handled.
   std::function<bool(HWND, WORD id, WORD code)> OnCommand;
+  // Any other message first (painting, mouse, cursor); a value means handled, and it is
+  // the message's result.
+  std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> OnMessage;
   // Called just before the dialog ends with the given result.
   std::function<void(HWND, INT_PTR result)> OnEnd;
   // Centred on this window (the desktop when null).

@@ -66,6 +66,13 @@ struct ModuleTraits {
   using Type = HMODULE;
   static void Close(HMODULE h) { ::FreeLibrary(h); }
 };
+struct WindowTraits {
+  using Type = HWND;
+  // A child dies with its parent; only a window that still exists is destroyed.
+  static void Close(HWND h) {
+    if (::IsWindow(h)) ::DestroyWindow(h);
+  }
+};
 struct MenuTraits {
   using Type = HMENU;
   static void Close(HMENU h) { ::DestroyMenu(h); }
@@ -89,6 +96,7 @@ using Module = UniqueHandle<ModuleTraits>;
 using Menu = UniqueHandle<MenuTraits>;
 // A folder's change notification (FindFirstChangeNotification); invalid is INVALID_HANDLE_VALUE.
 using ChangeNotification = UniqueHandle<ChangeNotificationTraits>;
+using Window = UniqueHandle<WindowTraits>;
 
 // Files opened with CreateFile report failure as INVALID_HANDLE_VALUE, not null.
 class File {

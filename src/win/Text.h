@@ -10,5 +10,8 @@ std::wstring Utf8ToWide(std::string_view s);
 std::wstring AnsiToWide(std::string_view s);
 std::string WideToAnsi(std::wstring_view s);
 std::string WideToUtf8(std::wstring_view s);
+// s in the system code page, leaving out (never replacing with a look-alike or "?") the
+// characters the code page cannot hold; those go to `lost`, in their order.
+std::string WideToAnsiKeeping(std::wstring_view s, std::wstring& lost);
 
 }  // namespace vk::win

@@ -51,7 +51,7 @@ TEST(EditorLayout, CommandKeysReachHiddenButtonsAndTooltipsNameTheVisibleOnes) {
     EXPECT_FALSE(vk::ToolButtons()[static_cast<size_t>(i)].Visible) << k.Button;
     EXPECT_STREQ(vk::ButtonForKey(static_cast<unsigned>(k.Key), k.Shift), k.Button);
   }
-  EXPECT_EQ(seen.size(), 9u);
+  EXPECT_EQ(seen.size(), 10u);
   EXPECT_STREQ(vk::ButtonForKey('S', true), "SpeedButton16");  // sector; without Shift, Save
   EXPECT_STREQ(vk::ButtonForKey('S', false), "SpeedButton3");
   EXPECT_EQ(vk::ButtonForKey('A', false), nullptr);

@@ -1,5 +1,8 @@
 #include "core/PicRecord.h"
 
+#include "core/DrawingFile.h"
+#include "core/TextRecord.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -122,6 +125,60 @@ TEST(PicRecord, AnyNonZeroChosenByteMeansChosen) {
   PicRecord rec;
   ASSERT_TRUE(vk::ReadPicRecord(r, rec));
   EXPECT_TRUE(rec.choosed);
+}
+
+// A text record: the common record, the box, the text of any length, the effect bytes.
+TEST(TextRecord, LayoutAndAHundredThousandCharactersThroughTheDrawingFile) {
+  vk::TextRecord rec;
+  rec.common = Sample();
+  rec.shape = {10, 20, 410, 44};
+  rec.text = "Hi";
+  rec.hollow = 1;
+  rec.view3d = 2;  // out of range, from a damaged file: kept as it is
+  rec.bkColor = -1;
+  ByteWriter w;
+  vk::WriteTextRecord(w, rec);
+  const std::vector<uint8_t> tail(w.Bytes().begin() + static_cast<long>(kSampleBytes.size()), w.Bytes().end());
+  EXPECT_EQ(tail, (std::vector<uint8_t>{10, 0, 0, 0, 20, 0, 0, 0, 0x9A, 1, 0, 0, 44, 0, 0, 0, 2, 0, 0, 0, 'H', 'i',
+                                        1, 0, 2, 0xFF, 0xFF, 0xFF, 0xFF}));  // 27 + n
+
+  rec.text.assign(100000, 'x');
+  for (size_t i = 0; i < rec.text.size(); i += 7) rec.text[i] = static_cast<char>(0x80 + i % 100);
+  w.Clear();
+  vk::WriteTextRecord(w, rec);
+  const std::vector<vk::DrawingEntry> in{{8, w.Bytes()}};
+  const std::vector<uint8_t> file = vk::EncodeDrawing(in, vk::DrawingSignature::Page2011);
+  const vk::DrawingReadResult out = vk::DecodeDrawing(file.data(), file.size());
+  ASSERT_EQ(out.Entries.size(), 1u);
+  ByteReader r(out.Entries[0].Record);
+  vk::TextRecord back;
+  ASSERT_TRUE(vk::ReadTextRecord(r, back));
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_EQ(back, rec);
+}
+
+TEST(TextRecord, ALengthPastTheEndOrBelowZeroDoesNotDecode) {
+  vk::TextRecord rec;
+  rec.text = "abc";
+  ByteWriter w;
+  vk::WriteTextRecord(w, rec);
+  std::vector<uint8_t> bytes = w.Bytes();
+  const size_t lengthAt = bytes.size() - 27 - 3 + 16;
+  for (uint8_t bad : {uint8_t{4}, uint8_t{0xFF}}) {
+    std::vector<uint8_t> b = bytes;
+    b[lengthAt] = bad;
+    if (bad == 0xFF) b[lengthAt + 1] = b[lengthAt + 2] = b[lengthAt + 3] = 0xFF;  // -1
+    ByteReader r(b);
+    vk::TextRecord out;
+    out.text = "kept";
+    EXPECT_FALSE(vk::ReadTextRecord(r, out)) << int(bad);
+    EXPECT_EQ(r.Position(), 0u);
+    EXPECT_EQ(out.text, "kept");
+  }
+  bytes.pop_back();
+  ByteReader cut(bytes);
+  vk::TextRecord out;
+  EXPECT_FALSE(vk::ReadTextRecord(cut, out));
 }
 
 }  // namespace

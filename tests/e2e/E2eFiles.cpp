@@ -1,6 +1,7 @@
 #include "E2eFiles.h"
 
 #include "GuiDriver.h"
+#include "core/PicConst.h"
 
 namespace vkt {
 
@@ -38,6 +39,15 @@ bool ReadSavedObjects(const std::string& path, std::vector<SavedObject>& out) {
       case 7:
         ok = take(vk::CurveRecord{}, vk::ReadCurveRecord,
                   [&](auto& r) { o.Points.assign(r.points.begin(), r.points.begin() + r.count); });
+        break;
+      case 8:
+        ok = take(vk::TextRecord{}, vk::ReadTextRecord, [&](auto& r) {
+          box(r.shape);
+          o.Text = r.text;
+          o.Hollow = r.hollow;
+          o.Sided = r.sided;
+          o.View3D = r.view3d;
+        });
         break;
       default: break;
     }

@@ -2,9 +2,13 @@
 // through the page host's side of the library; the result is read back from the files.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "E2eFiles.h"
 #include "GuiDriver.h"
 #include "HostSession.h"
+#include "win/Canvas.h"
+#include "win/Handle.h"
 
 namespace {
 
@@ -72,6 +76,95 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
   const std::vector<uint8_t> iniBytes = vkt::FileBytes(opt.Dir + "1.ini");
   const std::string ini(iniBytes.begin(), iniBytes.end());
   EXPECT_NE(ini.find("[SysInfo]\r\nImageCount=3\r\nLine=1\r\nRect=1\r\nCircle=1\r\n"), std::string::npos) << ini;
+}
+
+// Hover over p (a click has left a press pending, so the hover cursor follows), then a
+// right press with a move, which opens the object menu, and keys through it.
+void MenuKeys(POINT p, std::initializer_list<WORD> keys) {
+  vkt::MouseMove(p.x + 1, p.y);
+  vkt::MouseMove(p.x, p.y);
+  vkt::MouseButton(p.x, p.y, true, true);
+  vkt::MouseMove(p.x + 2, p.y);
+  vkt::MouseButton(p.x + 2, p.y, false, true);
+  ::Sleep(300);
+  for (WORD k : keys) vkt::KeyTap(k);
+  ::Sleep(200);
+}
+
+// Samples of what the screen shows in a window's client area.
+std::vector<COLORREF> Samples(HWND w) {
+  RECT rc{};
+  ::GetClientRect(w, &rc);
+  HDC dc = ::GetDC(nullptr);
+  std::vector<COLORREF> out;
+  for (int y = 40; y < rc.bottom; y += 37)
+    for (int x = 40; x < rc.right; x += 53) {
+      const POINT p = vkt::ClientToScreenPt(w, x, y);
+      out.push_back(::GetPixel(dc, p.x, p.y));
+    }
+  ::ReleaseDC(nullptr, dc);
+  return out;
+}
+
+// Width or height of text in the editor's default font (10 points), plus 2, as the
+// editor sizes a text's box.
+int DefaultFontExtent(const char* text, bool horizontal) {
+  vk::FontAttrs font;  // the editor's default
+  const vk::win::MemoryDc dc(::CreateCompatibleDC(nullptr));
+  const vk::win::Font f = vk::win::MakeFont(font, dc.Get());
+  const vk::win::SelectGuard use(dc.Get(), f.Get());
+  SIZE sz{};
+  ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &sz);
+  return (horizontal ? sz.cx : sz.cy) + 2;
+}
+
+TEST(ShapesE2e, TypeATextGiveItEffectsResizeItViewThePageAndApply) {
+  const pagehost::HostOptions opt = Options("text");
+  const int right = 100 + DefaultFontExtent("hello", true), midY = 100 + DefaultFontExtent("hello", false) / 2;
+  ASSERT_TRUE(vkt::RunHosted(opt, [&](vkt::HostedEditor& e) {
+    vkt::KeyTap('T', true, true);
+    vkt::Click(e.Page(100, 100).x, e.Page(100, 100).y);
+    for (WORD k : {'H', 'E', 'L', 'L', 'O'}) vkt::KeyTap(k);
+    vkt::KeyTap(VK_RETURN);
+    e.Press("SpeedButtonSelect");
+    // Select it by its body, then hollow, outline and 3-D from the menu's effects.
+    const POINT body = e.Page(110, 105);
+    vkt::Click(body.x, body.y);
+    ::Sleep(::GetDoubleClickTime() + 50);
+    for (WORD item : {'X', 'B', 'O'}) MenuKeys(body, {'G', item});
+    // Its right handle sits on the middle of the right edge; drag it 150 pixels on.
+    vkt::MouseMove(e.Page(right, midY).x - 1, e.Page(right, midY).y);
+    vkt::MouseMove(e.Page(right, midY).x, e.Page(right, midY).y);
+    vkt::Drag(e.Page(right, midY), e.Page(right + 150, midY));
+    vkt::KeyTap(VK_F5);
+    HWND viewer = vkt::WaitForWindow(L"#32770", L"查看编辑的文字,图象宽x高：1240x1754");
+    ASSERT_TRUE(viewer);
+    ::Sleep(300);
+    const std::vector<COLORREF> before = Samples(viewer);
+    const POINT from = vkt::ClientToScreenPt(viewer, 640, 600);
+    vkt::Drag(from, {from.x, from.y - 300});
+    ::Sleep(300);
+    EXPECT_NE(Samples(viewer), before);  // the page moved up
+    vkt::Click(from.x, from.y, true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return !::IsWindow(viewer); }, 3000));
+    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
+    e.Press("SpeedButtonApply");
+    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+  }));
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 1u);
+  EXPECT_EQ(objs[0].Kind, vk::PIC_TEXT);
+  EXPECT_EQ(objs[0].Text, "hello");
+  EXPECT_EQ(objs[0].A, (vk::TPoint{100, 100}));
+  EXPECT_EQ(objs[0].Hollow + objs[0].Sided * 2 + objs[0].View3D * 4, 7);
+  // The font grew until the text filled the dragged box, and the box fits the text again.
+  EXPECT_GT(objs[0].Common.font.Size, 10);
+  EXPECT_GT(objs[0].B.X, right + 50);
+  EXPECT_LE(objs[0].B.X, right + 152);
+  const std::vector<uint8_t> iniBytes = vkt::FileBytes(opt.Dir + "1.ini");
+  const std::string ini(iniBytes.begin(), iniBytes.end());
+  EXPECT_NE(ini.find("[SysInfo]\r\nImageCount=1\r\nLine=0\r\nRect=0\r\nCircle=0\r\n"), std::string::npos) << ini;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/ByteIO.h"
 #include "core/DrawingFile.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ bool RecodeKind(uint8_t kind, vk::ByteReader& rd, vk::ByteWriter& w) {
     case 5: return Recode<vk::ArcRecord>(rd, w, vk::ReadArcRecord, vk::WriteArcRecord);
     case 6: return Recode<vk::PolyRecord>(rd, w, vk::ReadPolyRecord, vk::WritePolyRecord);
     case 7: return Recode<vk::CurveRecord>(rd, w, vk::ReadCurveRecord, vk::WriteCurveRecord);
+    case 8: return Recode<vk::TextRecord>(rd, w, vk::ReadTextRecord, vk::WriteTextRecord);
     default: return false;
   }
 }

@@ -10,6 +10,7 @@
 #include "core/ByteIO.h"
 #include "core/PicConst.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       break;
     case vk::PIC_CURVE:
       Check<vk::CurveRecord>(data, size, vk::ReadCurveRecord, vk::WriteCurveRecord);
+      break;
+    case vk::PIC_TEXT:
+      Check<vk::TextRecord>(data, size, vk::ReadTextRecord, vk::WriteTextRecord);
       break;
     default:
       break;

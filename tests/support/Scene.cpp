@@ -7,7 +7,9 @@
 #include "drawing/objects/LinePic.h"
 #include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RectPic.h"
+#include "drawing/objects/PicFuns.h"
 #include "drawing/objects/RounPic.h"
+#include "drawing/objects/TextPic.h"
 #include "win/Dib.h"
 
 namespace vkt {
@@ -87,6 +89,26 @@ std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, i
     pic->MoveBy(canvas, {0, 0});  // computes the bounding rect
     pic->Draw(canvas);            // an object knows its kind once it has been drawn
     out.push_back(std::move(pic));
+  }
+  return out;
+}
+
+std::vector<std::unique_ptr<vk::TPicBase>> MakeTexts(int count, int pageWidth, int pageHeight) {
+  std::vector<std::unique_ptr<vk::TPicBase>> out;
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  for (int i = 0; i < count; ++i) {
+    auto t = std::make_unique<vk::TTextPic>();
+    t->Text.Text = "Text " + std::to_string(i) + " with effects, forty characters long.";
+    t->Text.Text.resize(40, '.');
+    t->PicFont.Size = 60;
+    t->PicFont.Color = 0x0000FFu ^ static_cast<uint32_t>(i * 0x050301);
+    t->Hollow = t->Sided = t->View3D = 1;
+    const int x = (i * 37) % std::max(pageWidth - 400, 1), y = (i * 53) % std::max(pageHeight - 60, 1);
+    t->NormaliseRect({x, y}, {x + vk::MeasureText(t->Text.Text, t->PicFont, true),
+                              y + vk::MeasureText(t->Text.Text, t->PicFont, false)});
+    t->Draw(canvas);
+    out.push_back(std::move(t));
   }
   return out;
 }

@@ -1,7 +1,8 @@
 // Press-to-screen time of the editor on an A4 page at 300 dpi, with the redraw that
-// rebuilds only what changed and with a full rebuild from the page file, the time to
-// handle one mouse move during a drag, and one mouse move while a vertex of a polyline
-// of 5,000 vertices is dragged. Prints medians in milliseconds.
+// rebuilds only what changed and with a full rebuild from the page file, and the time to
+// handle one mouse move during a drag; the same with texts among the objects; one mouse
+// move while a vertex of a polyline of 5,000 vertices is dragged; and the time to render
+// one text with all its effects. Prints medians in milliseconds.
 #include <windows.h>
 
 #include <algorithm>
@@ -34,7 +35,8 @@ vk::EditorArgs BenchArgs(const std::string& pageFile) {
   return args;
 }
 
-Result Measure(int objects, const std::string& pageFile) {
+// objects in all, the last `texts` of them texts with effects; presses go to the texts then.
+Result Measure(int objects, int texts, const std::string& pageFile) {
   vkt::GuiThread gui;
   vk::TFreePicF form(BenchArgs(pageFile));
   Result res{};
@@ -42,7 +44,8 @@ Result Measure(int objects, const std::string& pageFile) {
     vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
     HWND surface = form.SurfaceHandle();
     gui.Run([&] {
-      for (auto& p : vkt::MakeScene(objects, 900, 600)) form.AppendPic(std::move(p));
+      for (auto& p : vkt::MakeScene(objects - texts, 900, 600)) form.AppendPic(std::move(p));
+      for (auto& p : vkt::MakeTexts(texts, 2400, 3400)) form.AppendPic(std::move(p));
       form.RedrawAll(false, true);
       ::UpdateWindow(surface);
     });
@@ -66,7 +69,8 @@ Result Measure(int objects, const std::string& pageFile) {
       gui.Run([&] { form.SetFullRebuild(full); });
       for (int i = 0; i < 30; ++i) {
         gui.Run([&] {
-          const POINT p = objects > 6 ? centre(i % 2 ? 1 : 6) : POINT{400, 300};
+          const size_t a = texts ? objects - 1 : 1, b = texts ? objects - 2 : 6;
+          const POINT p = objects > 6 ? centre(i % 2 ? a : b) : POINT{400, 300};
           const POINT q = objects > 6 ? POINT{p.x + 3, p.y + 2} : p;
           down.push_back(timed(WM_LBUTTONDOWN, MK_LBUTTON, p));
           ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(q.x, q.y));
@@ -152,6 +156,21 @@ double MeasureVertexDrag(const std::string& pageFile) {
   return result;
 }
 
+// One text of 40 characters at 60 points with all three effects, drawn whole.
+double TextRenderTime() {
+  auto text = std::move(vkt::MakeTexts(1, 2400, 200)[0]);
+  vk::win::Dib page(2400, 200);
+  vk::win::Canvas canvas(page);
+  std::vector<double> times;
+  for (int i = 0; i < 30; ++i) {
+    const double t0 = Now();
+    text->Draw(canvas);
+    ::GdiFlush();
+    times.push_back(Now() - t0);
+  }
+  return Median(times);
+}
+
 }  // namespace
 
 int main() {
@@ -165,9 +184,13 @@ int main() {
   std::printf("page 2480 x 3508, 24 bits per pixel; medians in ms\n");
   std::printf("%8s %18s %18s %18s\n", "objects", "press/release", "full rebuild", "drag move");
   for (int n : {0, 500}) {
-    const Result r = Measure(n, page);
+    const Result r = Measure(n, 0, page);
     std::printf("%8d %18.2f %18.2f %18.3f\n", n, r.pressFast, r.pressFull, r.moveFast);
   }
+  const Result t = Measure(500, 100, page);
+  std::printf("%8s %18.2f %18.2f %18.3f   (100 of them texts, 60 pt, all effects)\n", "500", t.pressFast,
+              t.pressFull, t.moveFast);
+  std::printf("one 60-point text of 40 characters with all three effects: %.2f ms\n", TextRenderTime());
   std::printf("vertex drag of a 5000-vertex polyline: %.3f ms per mouse move\n", MeasureVertexDrag(page));
   return 0;
 }

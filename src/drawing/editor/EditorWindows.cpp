@@ -73,7 +73,8 @@ HWND EditorWindows::CreateScrollBox(TFreePicF* form, HWND parent, int id) {
 }
 
 HWND EditorWindows::CreateSurface(TFreePicF* form, HWND parent, int id) {
-  return ::CreateWindowExW(0, kClassNames[3], L"", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, parent,
+  // It holds the text tool's edit, which its painting must leave alone.
+  return ::CreateWindowExW(0, kClassNames[3], L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1, 1, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), EditorInstance(), form);
 }
 

@@ -100,6 +100,7 @@ void TFreePicF::CreateControls() {
     props_[i] = w;
   }
   InstallPropertyBarFilters();
+  AttachTextTool();
   FormResize();
 }
 
@@ -225,6 +226,7 @@ void TFreePicF::OnCommand(HWND ctl, int code) {
 bool TFreePicF::PreviewKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   if (!form_ || (msg.hwnd != form_ && !::IsChild(form_, msg.hwnd))) return false;
+  if (IsTextEdit(msg.hwnd)) return false;  // arrows, Delete and Ctrl+C/V edit the text there
   FormKeyDown(static_cast<UINT>(msg.wParam));
   return true;
 }

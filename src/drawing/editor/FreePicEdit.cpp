@@ -160,11 +160,8 @@ void TFreePicF::OnPicMenuItem(const PicMenuItem& item) {
     case PicMenuHandler::N3Click: N3Click(item.Tag); return;
     case PicMenuHandler::N10Click: N10Click(item.Tag); return;
     case PicMenuHandler::N26Click: N26Click(item.Tag); return;
-    case PicMenuHandler::N11Click:
-    case PicMenuHandler::N3D1Click:
-      // Font and effects belong to text objects, which this editor does not draw yet;
-      // the menu disables both items for every other kind.
-      return;
+    case PicMenuHandler::N11Click: N11Click(); return;
+    case PicMenuHandler::N3D1Click: N3D1Click(item.Tag); return;
     case PicMenuHandler::None: return;
   }
 }

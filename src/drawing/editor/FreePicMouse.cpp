@@ -84,6 +84,7 @@ void TFreePicF::SpeedButton8Click(int32_t tag) {
   tool->DropDrawing();
   SetMode(mode);
   ApplyToolTag(*tool, tag);
+  EndTextEdit(true);
   CurPic = tool;
   tool->PicPen.Style = CurLineStyle;
   tool->PicPen.Width = CurLineStyle != 0 ? 1 : 2 * CurLineWidth;
@@ -156,6 +157,7 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
   DownBoxY = box.y;
   DownX = LastX = x;
   DownY = LastY = y;
+  EndTextEdit(false);
   if (!IsDrawingMode(mode_)) {
     int32_t index = -1;
     HitCode = FindPicAt({x, y}, index);
@@ -309,6 +311,7 @@ void TFreePicF::CancelGesture() {
 
 void TFreePicF::FormKeyDown(UINT key) {
   const bool ctrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+  const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
   TPoint offset{};
   switch (key) {
     case VK_LEFT: offset = {-1, 0}; break;
@@ -321,13 +324,14 @@ void TFreePicF::FormKeyDown(UINT key) {
       return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
     case 'V': if (ctrl) SpeedButton4Click(3); return;  // whatever Shift does
+    case VK_F5: SpeedButton0Click(); return;
     case VK_ESCAPE:
+      EndTextEdit(true);  // also when the focus has left the entry
       CancelGesture();
       return;
     default:
       // The hidden tools and commands, each by its button's own handler.
       if (ctrl) {
-        const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
         if (const char* button = ButtonForKey(key, shift)) OnToolButton(static_cast<size_t>(IndexOfToolButton(button)));
       }
       return;

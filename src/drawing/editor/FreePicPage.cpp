@@ -12,6 +12,7 @@
 #include "drawing/editor/DrawingIO.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/images/BmpFuns.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
 
@@ -166,6 +167,7 @@ int32_t TFreePicF::ClampPageBox() {
 
 void TFreePicF::btn1Click() {
   GotoPageNo = ClampPageBox();
+  EndTextEdit(false);
   if (GotoPageNo == PageNo || !SavePage(PageNo)) return;
   waitingForPage_ = true;
   unreadableSince_ = 0;
@@ -264,12 +266,19 @@ void TFreePicF::SpeedButton1Click() {
   RedrawAll(false, true);
 }
 
+void TFreePicF::SpeedButton0Click() {
+  RedrawAll(true, false);
+  if (!ShowImageWindow(form_, WorkBmp)) ShowError("There is not enough memory to show the picture.");
+  RedrawAll(false, true);  // the deselected drawing, now rather than at the next change
+}
+
 void TFreePicF::OnHiddenCommand(const std::string& name) {
   // Save, Open and New open dialogs whose loops would let the awaited page arrive midway.
   if (waitingForPage_) return;
   if (name == "SpeedButton3") SpeedButton3Click();
   else if (name == "SpeedButton2") SpeedButton2Click();
   else if (name == "SpeedButton1") SpeedButton1Click();
+  else if (name == "SpeedButton0") SpeedButton0Click();
 }
 
 }  // namespace vk

@@ -9,6 +9,7 @@
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PicFuns.h"
+#include "drawing/objects/TextPic.h"
 #include "win/Barrier.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
@@ -212,8 +213,9 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   }
   width = WorkBmp.Width();
   height = WorkBmp.Height();
-  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp.Dc());
-  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_.Dc());
+  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
+  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
+  if (TTextPic* t = TextTool()) t->Canvas = imageCanvas_.get();  // an open entry draws there
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
   taint_ = {};
   tracker_.Reset();
@@ -359,6 +361,7 @@ void TFreePicF::FormResize() {
 // --- buttons ---
 
 void TFreePicF::SpeedButtonApplyClick() {
+  EndTextEdit(false);
   Applied = true;
   if (!SavePage(PageNo)) {
     Applied = false;  // nothing is lost: the window stays open
@@ -374,6 +377,7 @@ void TFreePicF::SpeedButtonExitClick() {
 
 void TFreePicF::RequestClose() {
   if (closing_) return;
+  EndTextEdit(false);
   closing_ = true;
   const bool close = FormClose();
   closing_ = false;

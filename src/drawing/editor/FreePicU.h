@@ -21,6 +21,8 @@
 
 namespace vk {
 
+class TTextPic;
+
 // Mode values of the drawing surface (its cursor), as the editor's handlers read them.
 enum : int32_t {
   kModeArrow = -2,
@@ -159,6 +161,15 @@ class TFreePicF {
   void N10Click(int32_t tag);
   void N26Click(int32_t tag);
 
+  // --- the text tool and its menu items ---
+  TTextPic* TextTool() const;
+  void AttachTextTool();
+  bool IsTextEdit(HWND w) const;
+  // Ends an open text entry: committed as a press in the picture does, or cancelled.
+  void EndTextEdit(bool cancel);
+  void N11Click();
+  void N3D1Click(int32_t tag);
+
   // --- drawing file and page files ---
   std::string PagePicturePath(int32_t page) const;
   bool WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error);
@@ -173,6 +184,7 @@ class TFreePicF {
   void StopWaitingForPage();
   void SpeedButton3Click();
   void SpeedButton2Click();
+  void SpeedButton0Click();
 
   // --- redraw ---
   void RefreshPage();

@@ -7,6 +7,7 @@
 #include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RectPic.h"
 #include "drawing/objects/RounPic.h"
+#include "drawing/objects/TextPic.h"
 
 namespace vk {
 
@@ -19,6 +20,7 @@ std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind) {
     case PIC_ARCC: return std::make_unique<TArccPic>();
     case PIC_POLY: return std::make_unique<TPolyPic>();
     case PIC_CURVE: return std::make_unique<TCurvePic>();
+    case PIC_TEXT: return std::make_unique<TTextPic>();
     default: return nullptr;
   }
 }

@@ -6,10 +6,16 @@
 
 #include <commctrl.h>
 
+#include <thread>
+
 #include "FormSession.h"
+#include "core/TextRecord.h"
 #include "drawing/editor/EditorIds.h"
+#include "drawing/editor/SetLineW.h"
 #include "drawing/objects/ArccPic.h"
+#include "drawing/objects/PicFuns.h"
 #include "drawing/objects/PolyPic.h"
+#include "drawing/objects/TextPic.h"
 
 namespace {
 
@@ -242,6 +248,185 @@ TEST(Mouse, ADoubleClickEndsAPolylineAndAHalfMadeOneDoesNotComeBack) {
                 (std::vector<vk::TPoint>{{500, 100}, {600, 100}}));
     });
   });
+}
+
+HWND TextEdit(FormSession& s) {
+  HWND e = nullptr;
+  s.OnGui([&] {
+    if (auto* t = dynamic_cast<vk::TTextPic*>(s.Form().Current())) e = t->EditWindow();
+  });
+  return e;
+}
+
+void Type(FormSession& s, const wchar_t* text) {
+  s.OnGui([&] { ::SendMessageW(TextEdit(s), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text)); });
+}
+
+TEST(Mouse, TheTextToolTypesInPlaceAndEveryWayOutEndsTheEntry) {
+  FormSession s("text-tool");
+  s.Run([](FormSession& s) {
+    vkt::KeyTap('T', true, true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
+    s.ClickSurface(100, 100);
+    ASSERT_TRUE(::IsWindowVisible(TextEdit(s)));
+    Type(s, L"One");
+    s.ClickSurface(300, 200);  // commits, and opens the next entry there
+    ASSERT_EQ(s.Count(), 1u);
+    EXPECT_EQ(s.RectOf(0).TopLeft(), (vk::TPoint{100, 100}));
+    Type(s, L"gone");
+    vkt::KeyTap(VK_ESCAPE);  // Esc: no object
+    EXPECT_FALSE(::IsWindowVisible(TextEdit(s)));
+    s.ClickSurface(300, 200);
+    Type(s, L"gone too");
+    s.PostButton("SpeedButton9");  // another tool drops the entry
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_RECT; }));
+    EXPECT_EQ(s.Count(), 1u);
+    vkt::KeyTap('T', true, true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::PIC_TEXT; }));
+    s.ClickSurface(50, 300);
+    Type(s, L"Two\U0001F600");
+    // Apply commits what is typed first; the character the code page lacks is named.
+    s.PostButton("SpeedButtonApply");
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"\U0001F600"), std::wstring::npos) << text;
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+  });
+  const std::vector<uint8_t> file = vkt::FileBytes(s.Folder() + "Page1.fdf");
+  const vk::DrawingReadResult r = vk::DecodeDrawing(file.data(), file.size());
+  ASSERT_EQ(r.Entries.size(), 2u);
+  std::vector<std::string> texts;
+  for (const vk::DrawingEntry& e : r.Entries) {
+    vk::ByteReader rd(e.Record);
+    vk::TextRecord rec;
+    ASSERT_EQ(e.Kind, vk::PIC_TEXT);
+    ASSERT_TRUE(vk::ReadTextRecord(rd, rec));
+    texts.push_back(rec.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"One", "Two"}));
+}
+
+TEST(Mouse, TheFontItemOfTheObjectMenuRecommitsTheText) {
+  FormSession s("font-item");
+  s.Run([](FormSession& s) {
+    s.Add([] {
+      auto t = std::make_unique<vk::TTextPic>();
+      t->Text.Text = "Font";
+      t->ShapeRect = {100, 100, 300, 140};  // wider than the text: a re-commit fits it again
+      vk::win::Dib scratch(1, 1);
+      vk::win::Canvas c(scratch.Dc());
+      t->MoveBy(c, {0, 0});
+      return t;
+    });
+    s.ClickSurface(110, 110);
+    const HWND surface = s.Form().SurfaceHandle();
+    ::PostMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(112, 110));  // the hover cursor of the body
+    ::PostMessageW(surface, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(112, 110));
+    ::PostMessageW(surface, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(114, 110));
+    ::PostMessageW(surface, WM_RBUTTONUP, 0, MAKELPARAM(114, 110));
+    ASSERT_TRUE(vkt::WaitForWindow(L"#32768", nullptr, 3000));
+    vkt::KeyTap('F');
+    HWND dlg = vkt::WaitForWindow(L"#32770", nullptr, 5000);
+    ASSERT_TRUE(dlg);
+    ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(vkt::WaitFor([&] { return !::IsWindow(dlg); }));
+    s.OnGui([&] {
+      const vk::TPicBase& t = *s.Form().Pics()[0];
+      EXPECT_EQ(t.GetRect(), (vk::TRect{100, 100, 100 + vk::MeasureText("Font", t.PicFont, true),
+                                        100 + vk::MeasureText("Font", t.PicFont, false)}));
+    });
+  });
+}
+
+TEST(Mouse, ViewShowsThePictureCentredWithoutPanningAndADoubleClickClosesIt) {
+  FormSession s("view");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    vkt::KeyTap(VK_F5);
+    HWND v = vkt::WaitForWindow(L"#32770", L"查看编辑的文字,图象宽x高：700x500");
+    ASSERT_TRUE(v);
+    RECT rc{};
+    ::GetClientRect(v, &rc);
+    // The rectangle's fill shows where the centred picture puts it, also after a drag.
+    const POINT at = vkt::ClientToScreenPt(v, (rc.right - 700) / 2 + 200, (rc.bottom - 500) / 2 + 175);
+    vkt::Drag(at, {at.x + 80, at.y + 60});
+    ::Sleep(100);
+    HDC dc = ::GetDC(nullptr);
+    EXPECT_EQ(::GetPixel(dc, at.x, at.y), 0x80FF80u);
+    ::ReleaseDC(nullptr, dc);
+    vkt::DoubleClick(at.x, at.y);
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(v); }, 3000));
+  });
+}
+
+// The property bar applies to the current object; its width box takes digits only.
+TEST(PropertyBar, WidthBoxStyleAndFillOfTheSelectedObject) {
+  FormSession s("property-bar");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    s.ClickSurface(200, 180);
+    HWND combo = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("cbbLineW"));
+    HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    auto pen = [&] {
+      int32_t w = 0;
+      s.OnGui([&] { w = s.Form().Pics()[0]->PicPen.Width; });
+      return w;
+    };
+    s.OnGui([&] {
+      ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      for (wchar_t c : {L'x', L'7', L'-'}) ::SendMessageW(edit, WM_CHAR, c, 0);
+    });
+    EXPECT_EQ(vkt::WindowText(combo), L"7");
+    EXPECT_EQ(pen(), 14);
+    PickItem(s, "cbbLineStype", 2);  // dotted: the box goes back to 1
+    EXPECT_EQ(vkt::WindowText(combo), L"1");
+    EXPECT_EQ(pen(), 1);
+    PickItem(s, "cbbLineStype", 0);
+    EXPECT_EQ(pen(), 2);
+    // Leaving the box empty puts "1" back.
+    s.OnGui([&] {
+      ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      ::SendMessageW(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(combo));
+    });
+    EXPECT_EQ(vkt::WindowText(combo), L"1");
+
+    // The fill swatch opens the colour dialog only while the box is ticked.
+    HWND swatch = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("pnlFillColor"));
+    HWND fill = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("schckbxFillColor"));
+    ::PostMessageW(swatch, WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(vkt::WaitForWindow(L"#32770", nullptr, 500));
+    auto brush = [&] {
+      vk::BrushAttrs b;
+      s.OnGui([&] { b = s.Form().Pics()[0]->PicBrush; });
+      return b;
+    };
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // ticked: the swatch's white
+    EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // unticked: hollow
+    EXPECT_EQ(brush().Style, vk::kBrushClear);
+    s.OnGui([&] { ::SendMessageW(fill, BM_CLICK, 0, 0); });  // ticked again: filled again
+    EXPECT_EQ(brush(), (vk::BrushAttrs{0xFFFFFF, vk::kBrushSolid}));
+    ::PostMessageW(swatch, WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(vkt::WaitForWindow(L"#32770", nullptr, 3000));
+    ::Sleep(200);
+    ::PostMessageW(vkt::WaitForWindow(L"#32770", nullptr), WM_COMMAND, IDCANCEL, 0);
+  });
+}
+
+TEST(PropertyBar, TheLineWidthDialogShowsAtMostSixAndGivesWhatIsChosen) {
+  int32_t width = 8;
+  bool ok = false;
+  std::thread ask([&] { ok = vk::AskLineWidth(nullptr, width); });
+  HWND d = vkt::WaitForWindow(L"#32770", L"请设置线宽");
+  ASSERT_TRUE(d);
+  HWND edit = ::FindWindowExW(d, nullptr, L"Edit", nullptr);
+  EXPECT_EQ(vkt::WindowText(edit), L"6");
+  ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
+  ::PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  ask.join();
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(width, 3);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "PageHost.h"
 #include "core/DrawingFile.h"
 #include "core/ShapeRecords.h"
+#include "core/TextRecord.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/TestFailPoint.h"
 
@@ -269,6 +270,40 @@ TEST(PageFiles, APagePictureThatCannotBeReadIsNamedAndAWhitePageShown) {
     EXPECT_TRUE(::IsWindowEnabled(w.Form));
   }));
   EXPECT_NE(text.find(L"Page4.bmp"), std::wstring::npos) << text;
+}
+
+TEST(PageFiles, TextRecordsKeepOutOfRangeEffectsAndALengthPastTheEndIsAnInvalidFile) {
+  FormSession s("text-records");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  vk::TextRecord rec;
+  rec.shape = {10, 10, 60, 30};
+  rec.text = "Hi";
+  rec.hollow = 2;  // out of range: loads, and is kept
+  vk::ByteWriter good, bad;
+  vk::WriteTextRecord(good, rec);
+  rec.text = "length past the end";
+  vk::WriteTextRecord(bad, rec);
+  std::vector<uint8_t> damaged = bad.Take();
+  damaged.resize(damaged.size() - 20);  // the stored length now runs past the record
+  const std::vector<vk::DrawingEntry> entries{{8, good.Bytes()}, {8, damaged}};
+  WriteFile(s.Folder() + "Page2.fdf", vk::EncodeDrawing(entries, vk::DrawingSignature::Page2011));
+  s.Run([](FormSession& s) {
+    GoTo(s, 2);
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_EQ(text, L"Invalid file format.");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 1; }));
+    s.OnGui([&] {
+      vk::ByteWriter w;
+      s.Form().Pics()[0]->SaveToBuffer(w);
+      vk::ByteReader r(w.Bytes());
+      vk::TextRecord back;
+      ASSERT_TRUE(vk::ReadTextRecord(r, back));
+      EXPECT_EQ(back.hollow, 2);
+      EXPECT_EQ(back.text, "Hi");
+    });
+  });
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "drawing/objects/CurvePic.h"
 #include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RounPic.h"
+#include "drawing/objects/TextPic.h"
 
 namespace {
 
@@ -140,6 +141,26 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
       form.RedrawAll(true, true);
     });
     check("added and deselected");
+    // Texts with effects: added, selected by the body, moved, restyled.
+    gui.Run([&] {
+      for (auto& t : vkt::MakeTexts(6, 900, 700)) form.AppendPic(std::move(t));
+      form.RedrawAll(false, true);
+    });
+    check("texts added");
+    const vk::TRect t = form.Pics().back()->GetRect();
+    const int tx = (t.Left + t.Right) / 2, ty = (t.Top + t.Bottom) / 2;
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON, tx, ty);
+    check("text selected");
+    for (int i = 1; i <= 4; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, tx - 11 * i, ty + 5 * i);
+    mouse(WM_LBUTTONUP, 0, tx - 44, ty + 20);
+    check("text moved");
+    gui.Run([&] {
+      auto& text = dynamic_cast<vk::TTextPic&>(*form.Pics().back());
+      text.Hollow = 0;
+      text.PicBrush.SetColor(0x00FFFF);
+      form.RedrawAll(false, true);
+    });
+    check("text restyled");
     gui.Run([&] { ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0); });
     vkt::AnswerDialog(L"Quillora Studio", IDNO);
   });

@@ -34,7 +34,7 @@ struct Surface {
         bits[y * kSurfaceW + x] = static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) |
                                   (static_cast<uint32_t>((x * 5 + y * 29) & 0xFF) << 8) |
                                   (static_cast<uint32_t>((x ^ y) & 0xFF) << 16);
-    canvas = std::make_unique<vk::win::Canvas>(dib.Dc());
+    canvas = std::make_unique<vk::win::Canvas>(dib);
   }
   vk::win::Canvas& C() { return *canvas; }
   // Pixels without the unused top byte (NOT-XOR sets it).
