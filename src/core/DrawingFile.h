@@ -24,6 +24,7 @@ const char* SignatureText(DrawingSignature s);
 struct DrawingEntry {
   uint8_t Kind = 0;
   std::vector<uint8_t> Record;
+  bool operator==(const DrawingEntry&) const = default;
 };
 
 std::vector<uint8_t> EncodeDrawing(std::span<const DrawingEntry> entries, DrawingSignature signature);

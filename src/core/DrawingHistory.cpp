@@ -1,0 +1,116 @@
+#include "core/DrawingHistory.h"
+
+#include <algorithm>
+
+namespace vk {
+
+namespace {
+
+// A heap block costs about this much beyond what it holds.
+constexpr size_t kBlockOverhead = 16;
+
+}  // namespace
+
+DrawingChange DiffStates(const DrawingState& from, const DrawingState& to) {
+  size_t head = 0;
+  const size_t shorter = std::min(from.size(), to.size());
+  while (head < shorter && from[head] == to[head]) ++head;
+  size_t tail = 0;
+  while (tail < shorter - head && from[from.size() - 1 - tail] == to[to.size() - 1 - tail]) ++tail;
+  DrawingChange c;
+  c.First = head;
+  c.Before.assign(from.begin() + static_cast<std::ptrdiff_t>(head), from.end() - static_cast<std::ptrdiff_t>(tail));
+  c.After.assign(to.begin() + static_cast<std::ptrdiff_t>(head), to.end() - static_cast<std::ptrdiff_t>(tail));
+  return c;
+}
+
+bool ApplyChange(DrawingState& state, const DrawingChange& change, bool undo) {
+  const auto& out = undo ? change.After : change.Before;
+  const auto& in = undo ? change.Before : change.After;
+  if (change.First > state.size() || out.size() > state.size() - change.First) return false;
+  const auto first = state.begin() + static_cast<std::ptrdiff_t>(change.First);
+  state.erase(first, first + static_cast<std::ptrdiff_t>(out.size()));
+  state.insert(state.begin() + static_cast<std::ptrdiff_t>(change.First), in.begin(), in.end());
+  return true;
+}
+
+size_t DrawingHistory::SizeOf(const DrawingChange& c) {
+  size_t n = sizeof(Step) + kBlockOverhead;
+  for (const auto* side : {&c.Before, &c.After}) {
+    if (side->empty()) continue;
+    n += side->capacity() * sizeof(DrawingEntry) + kBlockOverhead;
+    for (const DrawingEntry& e : *side) n += e.Record.capacity() + kBlockOverhead;
+  }
+  return n;
+}
+
+bool DrawingHistory::Record(const DrawingState& from, const DrawingState& to, uint32_t group, uint64_t nowMs) {
+  DrawingChange c = DiffStates(from, to);
+  if (c.Before.empty() && c.After.empty()) return false;
+  DropRedo();
+  const bool oneObject = c.Before.size() == 1 && c.After.size() == 1;
+  if (group != kNoGroup && groupOpen_ && oneObject && !steps_.empty()) {
+    Step& last = steps_.back();
+    if (last.Group == group && nowMs - last.AtMs <= kGroupMs && last.Change.First == c.First &&
+        last.Change.After.size() == 1) {
+      bytes_ -= last.Bytes;
+      last.Change.After = std::move(c.After);
+      last.AtMs = nowMs;
+      if (last.Change.Before[0] == last.Change.After[0]) {
+        // The burst came back to where it started: nothing to take back.
+        steps_.pop_back();
+        --done_;
+        groupOpen_ = false;
+        return true;
+      }
+      last.Bytes = SizeOf(last.Change);
+      bytes_ += last.Bytes;
+      return true;
+    }
+  }
+  Step s{std::move(c), group, nowMs, 0};
+  s.Bytes = SizeOf(s.Change);
+  bytes_ += s.Bytes;
+  steps_.push_back(std::move(s));
+  done_ = steps_.size();
+  groupOpen_ = group != kNoGroup && oneObject;
+  TrimToCap();
+  return true;
+}
+
+const DrawingChange* DrawingHistory::Undo() {
+  groupOpen_ = false;
+  if (!CanUndo()) return nullptr;
+  return &steps_[--done_].Change;
+}
+
+const DrawingChange* DrawingHistory::Redo() {
+  groupOpen_ = false;
+  if (!CanRedo()) return nullptr;
+  return &steps_[done_++].Change;
+}
+
+void DrawingHistory::Clear() {
+  steps_.clear();
+  done_ = 0;
+  bytes_ = 0;
+  groupOpen_ = false;
+}
+
+void DrawingHistory::DropRedo() {
+  while (steps_.size() > done_) {
+    bytes_ -= steps_.back().Bytes;
+    steps_.pop_back();
+  }
+}
+
+void DrawingHistory::TrimToCap() {
+  // The newest step stays whatever its size, or a large Clear could never be taken back.
+  while (bytes_ > cap_ && steps_.size() > 1) {
+    bytes_ -= steps_.front().Bytes;
+    steps_.pop_front();
+    --done_;
+  }
+}
+
+}  // namespace vk
