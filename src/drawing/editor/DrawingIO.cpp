@@ -3,7 +3,6 @@
 #include "core/PageDescription.h"
 #include "drawing/editor/KindOps.h"
 #include "drawing/editor/TestFailPoint.h"
-#include "drawing/objects/OpaquePic.h"
 #include "drawing/objects/PicFactory.h"
 #include "win/FileIO.h"
 
@@ -14,19 +13,8 @@ bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSi
   FailPoint("drawing-writer");
   std::vector<DrawingEntry> entries;
   entries.reserve(pics.size());
-  for (size_t i = 0; i < pics.size(); ++i) {
-    TPicBase& p = *pics[i];
-    // Stored deselected and numbered by position, whatever the object shows now.
-    const bool choosed = p.Choosed;
-    const int32_t index = p.PicIndex;
-    p.Choosed = false;
-    p.PicIndex = static_cast<int32_t>(i);
-    ByteWriter w;
-    p.SaveToBuffer(w);
-    p.Choosed = choosed;
-    p.PicIndex = index;
-    entries.push_back({static_cast<uint8_t>(p.PicId), w.Take()});
-  }
+  // Stored deselected and numbered by position, whatever the objects show now.
+  for (size_t i = 0; i < pics.size(); ++i) entries.push_back(StoredEntry(*pics[i], static_cast<int32_t>(i)));
   return win::WriteFileReplacing(path, EncodeDrawing(entries, signature), error);
 }
 
@@ -36,13 +24,9 @@ DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, s
   const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
   if (result.Status == DrawingReadStatus::BadFormatMark) return DrawingLoadOutcome::BadFormat;
   for (const DrawingEntry& e : result.Entries) {
-    std::unique_ptr<TPicBase> pic = CreatePicOfKind(static_cast<TPicType>(e.Kind));
     // A kind this editor cannot create is kept as it was stored, never dropped.
-    if (!pic) pic = std::make_unique<TOpaquePic>(e.Kind);
-    ByteReader r(e.Record.data(), e.Record.size());
-    if (!pic->LoadFromBuffer(r)) return DrawingLoadOutcome::BadFormat;
-    pic->Choosed = false;
-    pic->PicIndex = static_cast<int32_t>(pics.size());  // keeps PicIndex equal to the position
+    std::unique_ptr<TPicBase> pic = PicFromEntry(e, static_cast<int32_t>(pics.size()));
+    if (!pic) return DrawingLoadOutcome::BadFormat;
     pics.push_back(std::move(pic));
   }
   if (result.Status == DrawingReadStatus::BadLength) return DrawingLoadOutcome::BadFormat;

@@ -9,44 +9,23 @@
 #include "drawing/editor/TestFailPoint.h"
 #include "drawing/editor/frm_Delete.h"
 #include "drawing/objects/PicFactory.h"
+#include "drawing/objects/TextPic.h"
 
 namespace vk {
 
-bool TFreePicF::IsListed(const TPicBase* pic) const { return pic && pic->PicIndex >= 0; }
-
-void TFreePicF::ForgetObject(const TPicBase* pic) {
-  // The clipboard may refer to the object; it keeps a private copy so Paste still works.
-  if (ClipPic == pic) {
-    std::unique_ptr<TPicBase> copy = pic->CreateEmpty();
-    copy->Assign(*pic);
-    copy->PicIndex = -1;
-    copy->Choosed = false;
-    clipCopy_ = std::move(copy);
-    ClipPic = clipCopy_.get();
-  }
-  if (CurPic == pic) CurPic = nullptr;
-}
-
-void TFreePicF::RemovePicAt(size_t index) {
-  ForgetObject(PicList[index].get());
-  PicList.erase(PicList.begin() + static_cast<std::ptrdiff_t>(index));
-}
-
-void TFreePicF::FreeAllPics() {
-  while (!PicList.empty()) RemovePicAt(PicList.size() - 1);
-}
+void TFreePicF::CommitChange(uint32_t group) { drawing_.Commit(group, ::GetTickCount64()); }
 
 void TFreePicF::SpeedButton4Click(int32_t tag) {
   // Only Copy may run while a page is awaited: the arriving page replaces the drawing.
   if (tag != 1 && waitingForPage_) return;
   switch (tag) {
     case 1:  // Copy
-      if (IsListed(CurPic)) ClipPic = CurPic;
+      if (drawing_.IsListed(CurPic)) ClipPic = CurPic;
       break;
     case 2:  // Cut
-      if (IsListed(CurPic)) {
+      if (drawing_.IsListed(CurPic)) {
         ClipPic = CurPic;
-        RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
+        drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
         CurPic = nullptr;
         RenumberPics();
       }
@@ -56,7 +35,7 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
         FailPoint("paste");
         std::unique_ptr<TPicBase> pic = CreatePicOfKind(ClipPic->PicId);
         if (!pic) break;
-        DeselectAll();
+        drawing_.DeselectAll();
         pic->Assign(*ClipPic);
         pic->MoveBy(*imageCanvas_, {6, 6});
         pic->PicIndex = static_cast<int32_t>(PicList.size());
@@ -70,19 +49,19 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
       }
       break;
     case 4:  // Delete
-      if (IsListed(CurPic)) {
+      if (drawing_.IsListed(CurPic)) {
         if (!NoDeleteConfirm) {
           bool dontShow = false;
           const INT_PTR answer = AskDelete(form_, dontShow, IconFile);
           NoDeleteConfirm = dontShow;
           // A dismissed question is not consent: only Yes deletes. The question's own
           // message loop runs the timers, so the object may be gone by now.
-          if (answer != IDYES || !IsListed(CurPic)) {
+          if (answer != IDYES || !drawing_.IsListed(CurPic)) {
             UpdateEditButtons();
             return;
           }
         }
-        RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
+        drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
         RenumberPics();
         CurPic = nullptr;
         SetButtonEnabled("SpeedButton6", false);
@@ -96,7 +75,7 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
 }
 
 void TFreePicF::UpdateEditButtons() {
-  const bool listed = IsListed(CurPic);
+  const bool listed = drawing_.IsListed(CurPic);
   SetButtonEnabled("SpeedButton4", listed);
   SetButtonEnabled("SpeedButton5", listed);
   SetButtonEnabled("SpeedButton7", listed);
@@ -105,16 +84,28 @@ void TFreePicF::UpdateEditButtons() {
 }
 
 void TFreePicF::RenumberPics() {
-  for (size_t i = 0; i < PicList.size(); ++i) PicList[i]->PicIndex = static_cast<int32_t>(i);
+  drawing_.RenumberPics();
   RedrawAll(false, true);
 }
 
-void TFreePicF::DeselectAll() {
-  for (auto& p : PicList) p->Choosed = false;
+void TFreePicF::UndoStep(bool redo) {
+  if (waitingForPage_) return;
+  // An open text entry has its own undo.
+  if (const TTextPic* t = TextTool(); t && t->EditShowing()) return;
+  if (GestureInProgress()) {
+    if (!redo) CancelGesture();
+    return;
+  }
+  if (!(redo ? drawing_.Redo() : drawing_.Undo())) return;
+  // The restored object is what the user works on next, whatever tool was down.
+  SetButtonDown("SpeedButtonSelect", true);
+  SpeedButtonSelectClick();
+  RedrawAll(false, true);
+  UpdateEditButtons();
 }
 
 void TFreePicF::ClearPics() {
-  FreeAllPics();
+  drawing_.FreeAllPics();
   for (int n = 8; n <= 18; ++n) SetButtonDown(("SpeedButton" + std::to_string(n)).c_str(), false);
 }
 
@@ -123,7 +114,7 @@ void TFreePicF::SpeedButton20Click() {
   if (::MessageBoxW(form_, L"Are you sure you want to clear all the graphics?", L"Quillora Studio",
                     MB_YESNO | MB_ICONQUESTION) != IDYES || waitingForPage_)
     return;
-  FreeAllPics();
+  drawing_.FreeAllPics();
   RedrawAll(false, true);
   CurPic = nullptr;
   SetButtonDown("SpeedButtonSelect", true);
@@ -136,7 +127,10 @@ void TFreePicF::SpeedButton20Click() {
 
 void TFreePicF::PopupPicMenu() {
   const bool notPlainArc = IsSectorOrChord(*CurPic);
-  win::Menu menu(BuildPicMenu(PicMenuEnablingFor(CurPic->PicId, notPlainArc)));
+  PicMenuEnabling enabling = PicMenuEnablingFor(CurPic->PicId, notPlainArc);
+  enabling.Undo = drawing_.CanUndo();
+  enabling.Redo = drawing_.CanRedo();
+  win::Menu menu(BuildPicMenu(enabling));
   POINT pt{};
   ::GetCursorPos(&pt);
   const UINT cmd = static_cast<UINT>(
@@ -150,7 +144,9 @@ void TFreePicF::PopupPicMenu() {
 
 void TFreePicF::OnPicMenuItem(const PicMenuItem& item) {
   // The menu's own loop runs the timers: the object it was opened on may be gone.
-  if (!IsListed(CurPic) && item.Handler != PicMenuHandler::N16Click) return;
+  if (!drawing_.IsListed(CurPic) && item.Handler != PicMenuHandler::N16Click &&
+      item.Handler != PicMenuHandler::UndoClick)
+    return;
   switch (item.Handler) {
     case PicMenuHandler::N16Click:
       if (item.Tag >= 1 && item.Tag <= 4) SpeedButton4Click(item.Tag);
@@ -162,6 +158,7 @@ void TFreePicF::OnPicMenuItem(const PicMenuItem& item) {
     case PicMenuHandler::N26Click: N26Click(item.Tag); return;
     case PicMenuHandler::N11Click: N11Click(); return;
     case PicMenuHandler::N3D1Click: N3D1Click(item.Tag); return;
+    case PicMenuHandler::UndoClick: UndoStep(item.Tag == 2); return;
     case PicMenuHandler::None: return;
   }
 }

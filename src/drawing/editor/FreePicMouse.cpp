@@ -71,6 +71,7 @@ void TFreePicF::OnToolButton(size_t index) {
   else if (name == "SpeedButton4" || name == "SpeedButton5" || name == "SpeedButton6" || name == "SpeedButton7")
     SpeedButton4Click(d.Tag);
   else OnHiddenCommand(name);
+  CommitChange();
   TakeTaint();
 }
 
@@ -279,6 +280,8 @@ void TFreePicF::OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y) {
     case WM_MBUTTONUP: Image1MouseUp(TMouseButton::Middle, shift, x, y); break;
     default: break;
   }
+  // A release ends a drag or a figure; the object menu's commands run inside it.
+  if (msg != WM_MOUSEMOVE) CommitChange();
   TakeTaint();
 }
 
@@ -309,6 +312,10 @@ void TFreePicF::CancelGesture() {
   if (dragging || dropped) RedrawAll(false, true);
 }
 
+bool TFreePicF::GestureInProgress() const {
+  return pressActive_ || (IsDrawingMode(mode_) && CurPic && CurPic->UnderConstruction());
+}
+
 void TFreePicF::FormKeyDown(UINT key) {
   const bool ctrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
   const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
@@ -318,12 +325,20 @@ void TFreePicF::FormKeyDown(UINT key) {
     case VK_UP: offset = {0, -1}; break;
     case VK_RIGHT: offset = {1, 0}; break;
     case VK_DOWN: offset = {0, 1}; break;
-    case VK_DELETE: SpeedButton4Click(4); return;
+    case VK_DELETE:
+      SpeedButton4Click(4);
+      CommitChange();
+      return;
     case VK_RETURN:
       if (::GetFocus() == ControlHandle("edtPage")) ClampPageBox();
       return;
     case 'C': if (ctrl) SpeedButton4Click(1); return;
-    case 'V': if (ctrl) SpeedButton4Click(3); return;  // whatever Shift does
+    case 'V':
+      if (ctrl) SpeedButton4Click(3);  // whatever Shift does
+      CommitChange();
+      return;
+    case 'Z': if (ctrl) UndoStep(shift); return;
+    case 'Y': if (ctrl) UndoStep(true); return;
     case VK_F5: SpeedButton0Click(); return;
     case VK_ESCAPE:
       EndTextEdit(true);  // also when the focus has left the entry
@@ -338,6 +353,7 @@ void TFreePicF::FormKeyDown(UINT key) {
   }
   if (waitingForPage_) return;
   if (CurPic) CurPic->MoveBy(*imageCanvas_, offset);
+  CommitChange(DrawingHistory::kArrowKeys);
   RedrawAll(false, true);
 }
 

@@ -150,6 +150,7 @@ bool TFreePicF::LoadPage(int32_t page) {
   RedrawAll(false, true);
   ReadDrawing(drawing);
   CurPic = nullptr;
+  drawing_.EnterPage(page);
   RedrawAll(false, true);
   return true;
 }
@@ -168,6 +169,7 @@ int32_t TFreePicF::ClampPageBox() {
 void TFreePicF::btn1Click() {
   GotoPageNo = ClampPageBox();
   EndTextEdit(false);
+  CommitChange();  // the page's history must end where its saved drawing is
   if (GotoPageNo == PageNo || !SavePage(PageNo)) return;
   waitingForPage_ = true;
   unreadableSince_ = 0;
@@ -218,6 +220,7 @@ void TFreePicF::tmrPageTimer() {
     PageFile = picture;
     ClearPics();
     CurPic = nullptr;
+    drawing_.EnterPage(GotoPageNo);
     SetMode(kModeArrow);
     RedrawAll(false, true);
     PageNo = GotoPageNo;

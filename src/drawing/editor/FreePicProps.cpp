@@ -88,6 +88,8 @@ void TFreePicF::OnPropCommand(size_t index, int code) {
   } else if (!std::strcmp(name, "edtPage")) {
     if (code == EN_KILLFOCUS) ClampPageBox();
   }
+  // Digits typed into the width box one after another are one change.
+  CommitChange(!std::strcmp(name, "cbbLineW") ? DrawingHistory::kWidthBox : DrawingHistory::kNoGroup);
 }
 
 void TFreePicF::cbbLineWExit() {

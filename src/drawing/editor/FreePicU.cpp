@@ -57,13 +57,10 @@ TFreePicF::~TFreePicF() {
 }
 
 void TFreePicF::CreateTools() {
-  neutralPic_ = std::make_unique<TPicBase>();
-  CurPic = neutralPic_.get();
   for (int kind = PIC_LINE; kind <= PIC_TEXT; ++kind) {
     tools_[static_cast<size_t>(kind)] = CreatePicOfKind(static_cast<TPicType>(kind));
     if (auto& t = tools_[static_cast<size_t>(kind)]) t->DrawEndEvent = [this](TPicBase* pic) { OnPicDrawEnd(pic); };
   }
-  ClipPic = neutralPic_.get();
 }
 
 void TFreePicF::FreeTools() {
@@ -161,6 +158,7 @@ void TFreePicF::FormShow() {
   ::SetWindowTextW(ControlHandle("edtPage"), win::AnsiToWide(numberText).c_str());
   ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(PageCount, 1));
   PageNo = ParseIntOr(numberText, 1);
+  drawing_.EnterPage(PageNo);
   // 4
   RedrawAll(false, true);
   CenterImage();
@@ -269,10 +267,7 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
   }
 }
 
-void TFreePicF::AppendPic(std::unique_ptr<TPicBase> pic) {
-  pic->PicIndex = static_cast<int32_t>(PicList.size());
-  PicList.push_back(std::move(pic));
-}
+void TFreePicF::AppendPic(std::unique_ptr<TPicBase> pic) { drawing_.AppendPic(std::move(pic)); }
 
 void TFreePicF::TakeTaint() {
   RECT rc{};
@@ -399,10 +394,10 @@ void TFreePicF::OnPicDrawEnd(TPicBase* pic) {
   std::unique_ptr<TPicBase> copy = CreatePicOfKind(pic->PicId);
   if (copy) {
     copy->Assign(*pic);
-    copy->PicIndex = static_cast<int32_t>(PicList.size());
-    PicList.push_back(std::move(copy));
+    drawing_.AppendPic(std::move(copy));
   }
   pic->DropDrawing();  // the next polyline or curve starts empty
+  CommitChange();
   RedrawAll(false, true);
 }
 

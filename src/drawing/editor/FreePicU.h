@@ -1,7 +1,7 @@
 #pragma once
-// TFreePicF: the editor window. It owns the object list, the tool templates, the
-// clipboard, the work bitmap and its controls, and turns the user's input into
-// operations on the picture objects.
+// TFreePicF: the editor window. It owns the drawing (a PicDocument), the tool templates,
+// the work bitmap and its controls, and turns the user's input into operations on the
+// picture objects and the drawing.
 #include <windows.h>
 
 #include <array>
@@ -12,6 +12,7 @@
 #include "core/DrawingFile.h"
 #include "core/EditorArgs.h"
 #include "core/EditorLayout.h"
+#include "drawing/document/PicDocument.h"
 #include "drawing/editor/PageSource.h"
 #include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/PicBase.h"
@@ -59,6 +60,7 @@ class TFreePicF {
   const win::Dib& ImagePicture() const { return imageBmp_; }
   const win::Dib& WorkBitmap() const { return WorkBmp; }
   TPicBase* Current() const { return CurPic; }
+  PicDocument& Drawing() { return drawing_; }
   // The rebuild strategy: only what changed (the default), or everything on every redraw.
   void SetFullRebuild(bool full) { fullRebuild_ = full; }
 
@@ -68,6 +70,9 @@ class TFreePicF {
   // Writes the page picture, drawing file and description of page; tells the user what
   // failed and returns false then.
   bool SavePage(int32_t page);
+  // Ctrl+Z, Ctrl+Y and the object menu's Undo and Redo: takes back or makes again the
+  // last change, or, during a gesture, only ends the gesture (undo) or nothing (redo).
+  void UndoStep(bool redo);
 
  private:
   friend class EditorWindows;
@@ -127,17 +132,16 @@ class TFreePicF {
   void OnSurfaceCaptureLost(HWND newCapture);
   // Ends a press-drag-release or a figure being made: final until the next press.
   void CancelGesture();
+  // A press is held or a figure is being built over several presses.
+  bool GestureInProgress() const;
   void FormKeyDown(UINT key);
 
   // --- selection, clipboard, object list ---
-  bool IsListed(const TPicBase* pic) const;
-  void ForgetObject(const TPicBase* pic);
-  void RemovePicAt(size_t index);
-  void FreeAllPics();
+  // Records what the last command changed as one step of the history.
+  void CommitChange(uint32_t group = DrawingHistory::kNoGroup);
   void SpeedButton4Click(int32_t tag);
   void UpdateEditButtons();
   void RenumberPics();
-  void DeselectAll();
   void ClearPics();
   void SpeedButton20Click();
   void SpeedButton1Click();
@@ -202,12 +206,11 @@ class TFreePicF {
   int32_t GotoPageNo = 0;
   std::string IniFileName;
 
-  // The drawing.
-  std::vector<std::unique_ptr<TPicBase>> PicList;
-  TPicBase* CurPic = nullptr;
-  std::unique_ptr<TPicBase> neutralPic_;  // what CurPic and ClipPic start as
-  TPicBase* ClipPic = nullptr;
-  std::unique_ptr<TPicBase> clipCopy_;  // the clipboard's own copy of a removed object
+  // The drawing; the form's handlers reach its list and objects by their own names.
+  PicDocument drawing_;
+  PicDocument::List& PicList = drawing_.PicList;
+  TPicBase*& CurPic = drawing_.CurPic;
+  TPicBase*& ClipPic = drawing_.ClipPic;
   std::array<std::unique_ptr<TPicBase>, 9> tools_;  // by kind 1..8; index 0 unused
 
   // The property bar's remembered line and fill.

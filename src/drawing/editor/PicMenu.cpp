@@ -45,6 +45,9 @@ constexpr PicMenuItem kItems[] = {
     {"N18", "空心(&X)", 2, PicMenuHandler::N3D1Click, "G1", true},
     {"N19", "描边(&B)", 3, PicMenuHandler::N3D1Click, "G1", true},
     {"N3D1", "3D(&O)", 4, PicMenuHandler::N3D1Click, "G1", true},
+    {"N27", "-", 0, PicMenuHandler::None, nullptr, true},
+    {"Undo1", "Undo", 1, PicMenuHandler::UndoClick, nullptr, true},
+    {"Redo1", "Redo", 2, PicMenuHandler::UndoClick, nullptr, true},
 };
 
 bool IsSubmenu(const char* name) {
@@ -60,6 +63,8 @@ bool Enabled(const PicMenuEnabling& e, const char* name) {
   if (!std::strcmp(name, "N6")) return e.N6;
   if (!std::strcmp(name, "N11")) return e.N11;
   if (!std::strcmp(name, "G1")) return e.G1;
+  if (!std::strcmp(name, "Undo1")) return e.Undo;
+  if (!std::strcmp(name, "Redo1")) return e.Redo;
   return true;
 }
 
@@ -94,9 +99,9 @@ int IndexOfPicMenuItem(const char* name) {
 PicMenuEnabling PicMenuEnablingFor(uint8_t kind, bool arcNotPlainArc) {
   PicMenuEnabling e{};
   if (kind == PIC_TEXT) {
-    e = {false, false, false, true, true, true};
+    e = {false, false, false, true, true, true, false, false};
   } else {
-    e = {true, true, true, true, false, false};
+    e = {true, true, true, true, false, false, false, false};
     if (kind == PIC_LINE || kind == PIC_POLY) e.N6 = false;
     if (kind == PIC_ARCC) e.N6 = arcNotPlainArc;
   }

@@ -7,7 +7,7 @@
 
 namespace vk {
 
-enum class PicMenuHandler { None, N16Click, N1Click, N20Click, N3Click, N10Click, N26Click, N11Click, N3D1Click };
+enum class PicMenuHandler { None, N16Click, N1Click, N20Click, N3Click, N10Click, N26Click, N11Click, N3D1Click, UndoClick };
 
 struct PicMenuItem {
   const char* Name;
@@ -25,6 +25,7 @@ inline constexpr UINT kPicMenuFirstId = 1000;
 // Which items the object popup enables for the current object's kind.
 struct PicMenuEnabling {
   bool N1, N2, X1, N6, N11, G1;
+  bool Undo = false, Redo = false;  // set from the drawing's history
 };
 // kind is the object's PicId; arcNotPlainArc tells a sector or chord from an arc.
 PicMenuEnabling PicMenuEnablingFor(uint8_t kind, bool arcNotPlainArc);

@@ -1,0 +1,106 @@
+#include "drawing/document/PicDocument.h"
+
+#include "drawing/objects/PicFactory.h"
+
+namespace vk {
+
+PicDocument::PicDocument() : neutralPic_(std::make_unique<TPicBase>()) {
+  CurPic = neutralPic_.get();
+  ClipPic = neutralPic_.get();
+}
+
+void PicDocument::AppendPic(std::unique_ptr<TPicBase> pic) {
+  pic->PicIndex = static_cast<int32_t>(PicList.size());
+  PicList.push_back(std::move(pic));
+}
+
+void PicDocument::ForgetObject(const TPicBase* pic) {
+  // The clipboard may refer to the object; it keeps a private copy so Paste still works.
+  if (ClipPic == pic) {
+    std::unique_ptr<TPicBase> copy = pic->CreateEmpty();
+    copy->Assign(*pic);
+    copy->PicIndex = -1;
+    copy->Choosed = false;
+    clipCopy_ = std::move(copy);
+    ClipPic = clipCopy_.get();
+  }
+  if (CurPic == pic) CurPic = nullptr;
+}
+
+void PicDocument::RemovePicAt(size_t index) {
+  ForgetObject(PicList[index].get());
+  PicList.erase(PicList.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void PicDocument::FreeAllPics() {
+  while (!PicList.empty()) RemovePicAt(PicList.size() - 1);
+}
+
+void PicDocument::RenumberPics() {
+  for (size_t i = 0; i < PicList.size(); ++i) PicList[i]->PicIndex = static_cast<int32_t>(i);
+}
+
+void PicDocument::DeselectAll() {
+  for (auto& p : PicList) p->Choosed = false;
+}
+
+DrawingState PicDocument::Snapshot() const {
+  DrawingState s;
+  s.reserve(PicList.size());
+  // Numbered alike, so that an object moved along by an insertion or removal is unchanged.
+  for (const auto& p : PicList) s.push_back(StoredEntry(*p, 0));
+  return s;
+}
+
+bool PicDocument::Commit(uint32_t group, uint64_t nowMs) {
+  DrawingState now = Snapshot();
+  if (!history_.Record(base_, now, group, nowMs)) return false;
+  base_ = std::move(now);
+  return true;
+}
+
+void PicDocument::Rebase() { base_ = Snapshot(); }
+
+bool PicDocument::Step(bool undo) {
+  Commit();  // a change not recorded yet is the one to take back
+  const DrawingChange* c = undo ? history_.Undo() : history_.Redo();
+  if (!c) return false;
+  const auto& in = undo ? c->Before : c->After;
+  const size_t out = (undo ? c->After : c->Before).size();
+  // Everything that can fail comes first: a step that does not fit leaves the drawing as
+  // it is, and the history, which no longer describes it, goes.
+  List made;
+  for (size_t i = 0; i < in.size(); ++i) {
+    std::unique_ptr<TPicBase> pic = PicFromEntry(in[i], static_cast<int32_t>(c->First + i));
+    if (!pic) break;
+    made.push_back(std::move(pic));
+  }
+  if (made.size() != in.size() || c->First + out > PicList.size() || !ApplyChange(base_, *c, undo)) {
+    history_.Clear();
+    base_ = Snapshot();
+    return false;
+  }
+  const size_t first = c->First;
+  for (size_t i = out; i-- > 0;) RemovePicAt(first + i);
+  PicList.insert(PicList.begin() + static_cast<std::ptrdiff_t>(first), std::make_move_iterator(made.begin()),
+                 std::make_move_iterator(made.end()));
+  RenumberPics();
+  DeselectAll();
+  CurPic = in.empty() ? nullptr : PicList[first].get();
+  if (CurPic) CurPic->Choosed = true;
+  return true;
+}
+
+void PicDocument::EnterPage(int32_t page) {
+  if (page_ > 0) pages_[page_] = {std::move(history_), std::move(base_)};
+  history_ = DrawingHistory();
+  page_ = page;
+  base_ = Snapshot();
+  auto it = pages_.find(page);
+  if (it == pages_.end()) return;
+  // Steps recorded against another drawing (the file changed meanwhile) cannot be replayed.
+  if (it->second.State == base_) history_ = std::move(it->second.History);
+  pages_.erase(it);
+}
+
+}  // namespace vk
