@@ -1,0 +1,145 @@
+// The drawing without a window: every kind of change taken back and made again to the
+// byte, the current and clipboard objects across undo, and each page's own history.
+#include "drawing/document/PicDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "Scene.h"
+#include "drawing/objects/OpaquePic.h"
+#include "drawing/objects/PicFactory.h"
+#include "drawing/objects/TextPic.h"
+#include "win/Dib.h"
+
+namespace vk {
+namespace {
+
+// The list as records with its own numbering, after checking that numbering is the order.
+DrawingState Recorded(PicDocument& d) {
+  DrawingState s;
+  for (size_t i = 0; i < d.PicList.size(); ++i) {
+    EXPECT_EQ(d.PicList[i]->PicIndex, static_cast<int32_t>(i));
+    s.push_back(StoredEntry(*d.PicList[i], d.PicList[i]->PicIndex));
+  }
+  return s;
+}
+
+// Every kind, a text with effects and an object of a kind this editor cannot make.
+void Fill(PicDocument& d) {
+  for (auto& p : vkt::MakeScene(14, 700, 500)) d.AppendPic(std::move(p));
+  for (auto& p : vkt::MakeTexts(1, 700, 500)) d.AppendPic(std::move(p));
+  auto opaque = PicFromEntry({42, {1, 2, 3}}, 0);
+  ASSERT_TRUE(opaque);
+  d.AppendPic(std::move(opaque));
+  d.Rebase();
+}
+
+// Whether p is an object the document owns: listed, or the clipboard's own copy.
+bool Owned(const PicDocument& d, const TPicBase* p) {
+  if (!p) return true;
+  for (const auto& q : d.PicList)
+    if (q.get() == p) return p->PicIndex >= 0;
+  return p->PicIndex == -1;
+}
+
+TEST(PicDocument, EveryKindOfChangeIsUndoneAndRedoneToTheByte) {
+  win::Dib dib(700, 500);
+  win::Canvas canvas(dib);
+  const std::pair<const char*, std::function<void(PicDocument&)>> changes[] = {
+      {"new figure", [](PicDocument& d) { d.AppendPic(std::move(vkt::MakeScene(3, 200, 200)[2])); }},
+      {"move", [&](PicDocument& d) { d.PicList[4]->MoveBy(canvas, {5, -3}); }},
+      {"resize", [&](PicDocument& d) { d.PicList[6]->DragEnd(canvas, 8, d.PicList[6]->GetRect(), 0, 0, 9, 4); }},
+      {"style", [](PicDocument& d) { d.PicList[2]->PicBrush.SetColor(0x00FF00); }},
+      {"text", [](PicDocument& d) { dynamic_cast<TTextPic&>(*d.PicList[14]).View3D = 0; }},
+      {"delete", [](PicDocument& d) {
+         d.RemovePicAt(7);
+         d.RenumberPics();
+       }},
+      {"clear", [](PicDocument& d) { d.FreeAllPics(); }},
+      {"open", [](PicDocument& d) {
+         d.FreeAllPics();
+         for (auto& p : vkt::MakeScene(5, 300, 300)) d.AppendPic(std::move(p));
+       }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    PicDocument d;
+    Fill(d);
+    const DrawingState before = Recorded(d);
+    change(d);
+    ASSERT_TRUE(d.Commit());
+    const DrawingState after = Recorded(d);
+    ASSERT_TRUE(d.Undo());
+    EXPECT_EQ(Recorded(d), before);
+    // The touched object is current and the only one selected (none for a figure taken back).
+    EXPECT_EQ(d.IsListed(d.CurPic), std::string(name) != "new figure");
+    for (const auto& p : d.PicList) EXPECT_EQ(p->Choosed, p.get() == d.CurPic);
+    EXPECT_FALSE(d.Undo());
+    ASSERT_TRUE(d.Redo());
+    EXPECT_EQ(Recorded(d), after);
+    EXPECT_FALSE(d.Commit());  // undo and redo are no changes of their own
+  }
+}
+
+TEST(PicDocument, UndoNeverLeavesTheCurrentOrClipboardObjectDangling) {
+  PicDocument d;
+  Fill(d);
+  const DrawingEntry copied = StoredEntry(*d.PicList[3], -1);
+  d.ClipPic = d.CurPic = d.PicList[3].get();
+  d.RemovePicAt(3);  // Delete of the object on the clipboard
+  d.RenumberPics();
+  d.Commit();
+  EXPECT_TRUE(Owned(d, d.ClipPic));
+  ASSERT_TRUE(d.Undo());
+  // Restored as a new object: the clipboard keeps its own copy, unchanged.
+  EXPECT_NE(d.ClipPic, d.CurPic);
+  EXPECT_EQ(d.CurPic->PicIndex, 3);
+  EXPECT_EQ(StoredEntry(*d.ClipPic, -1), copied);
+  // A paste made the clipboard object the listed copy; undoing the paste and a Clear, and
+  // redoing them, leaves both pointers on owned objects.
+  auto paste = d.ClipPic->CreateEmpty();
+  paste->Assign(*d.ClipPic);
+  d.AppendPic(std::move(paste));
+  d.CurPic = d.ClipPic = d.PicList.back().get();
+  d.Commit();
+  d.FreeAllPics();
+  d.Commit();
+  for (auto step : {&PicDocument::Undo, &PicDocument::Undo, &PicDocument::Redo, &PicDocument::Redo}) {
+    ASSERT_TRUE((d.*step)());
+    EXPECT_TRUE(Owned(d, d.CurPic));
+    EXPECT_TRUE(Owned(d, d.ClipPic));
+    EXPECT_EQ(d.ClipPic->PicId, copied.Kind);
+  }
+  EXPECT_TRUE(d.PicList.empty());
+  EXPECT_EQ(d.CurPic, nullptr);
+}
+
+TEST(PicDocument, EachPageKeepsItsHistoryWhileItsDrawingIsAsLeft) {
+  PicDocument d;
+  d.EnterPage(1);
+  Fill(d);
+  d.RemovePicAt(0);
+  d.RenumberPics();
+  d.Commit();
+  const DrawingState page1 = d.Snapshot();
+  // Page 2 starts empty and without history.
+  d.FreeAllPics();
+  d.EnterPage(2);
+  EXPECT_FALSE(d.CanUndo());
+  d.AppendPic(std::move(vkt::MakeScene(1, 100, 100)[0]));
+  d.Commit();
+  // Back on page 1 with the drawing as saved: its steps are back, page 2 keeps its own.
+  d.FreeAllPics();
+  for (const DrawingEntry& e : page1) d.AppendPic(PicFromEntry(e, 0));
+  d.EnterPage(1);
+  ASSERT_TRUE(d.CanUndo());
+  // Another drawing in page 2's file: its steps no longer apply.
+  d.FreeAllPics();
+  d.EnterPage(2);
+  EXPECT_FALSE(d.CanUndo());
+}
+
+}  // namespace
+}  // namespace vk
