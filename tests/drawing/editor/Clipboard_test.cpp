@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FormSession.h"
+#include "drawing/objects/PicFactory.h"
 
 namespace {
 
@@ -15,6 +16,19 @@ void Select(FormSession& s, size_t index) {
 }
 
 bool CountBecomes(FormSession& s, size_t n) { return vkt::WaitFor([&] { return s.Count() == n; }, 3000); }
+
+// The drawing as records with their own numbering and selection left out.
+vk::DrawingState Records(FormSession& s) {
+  vk::DrawingState r;
+  s.OnGui([&] {
+    for (const auto& p : s.Form().Pics()) r.push_back(vk::StoredEntry(*p, p->PicIndex));
+  });
+  return r;
+}
+
+bool RecordsBecome(FormSession& s, const vk::DrawingState& want) {
+  return vkt::WaitFor([&] { return Records(s) == want; }, 3000);
+}
 
 TEST(Clipboard, CopyThenPasteThreeTimesStepsBySixAndSelectsTheLast) {
   FormSession s("paste3");
@@ -179,6 +193,57 @@ TEST(Clipboard, PasteWithADrawingToolDownSwitchesToSelectOnTheCopy) {
     s.DragSurface(400, 300, 500, 400);
     EXPECT_EQ(s.Count(), 2u);
     EXPECT_EQ(s.RectOf(1), copy);
+  });
+}
+
+TEST(Clipboard, UndoTakesBackDeleteClearAndPasteAndLeavesTheClipboardAlone) {
+  FormSession s("undo-clipboard");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(50, 50, 100, 100); });
+    s.Add([] { return vkt::MakeRect(150, 50, 200, 100); });
+    s.Add([] { return vkt::MakeRect(250, 50, 300, 100); });
+    const vk::DrawingState three = Records(s);
+    const vk::TRect copied = s.RectOf(1);
+    // Delete the object on the clipboard, take the Delete back: the object is back in its
+    // place, current and selected, and the clipboard still pastes its own copy.
+    Select(s, 1);
+    vkt::KeyTap('C', true);
+    vkt::KeyTap(VK_DELETE);
+    ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDYES));
+    ASSERT_TRUE(CountBecomes(s, 2));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(RecordsBecome(s, three));
+    s.OnGui([&] {
+      ASSERT_EQ(s.Form().Current(), s.Form().Pics()[1].get());
+      EXPECT_TRUE(s.Form().Current()->Choosed);
+    });
+    // A paste made while a tool is down, taken back and made again.
+    s.PostButton("SpeedButton11");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == 4; }));
+    vkt::KeyTap('V', true);
+    ASSERT_TRUE(CountBecomes(s, 4));
+    EXPECT_EQ(s.RectOf(3), vk::Offset(copied, {6, 6}));
+    const vk::DrawingState pasted = Records(s);
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(RecordsBecome(s, three));
+    EXPECT_EQ(s.Form().Mode(), vk::kModeArrow);
+    vkt::KeyTap('Y', true);
+    ASSERT_TRUE(RecordsBecome(s, pasted));
+    // Clear answered Yes, taken back, made again with Ctrl+Shift+Z, taken back again.
+    s.PostButton("SpeedButton20");
+    ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDYES));
+    ASSERT_TRUE(CountBecomes(s, 0));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(RecordsBecome(s, pasted));
+    vkt::KeyTap('Z', true, true);
+    ASSERT_TRUE(CountBecomes(s, 0));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(RecordsBecome(s, pasted));
+    // The clipboard was never part of it: it still holds (its own copy of) the last
+    // pasted object, which the Clear took away.
+    vkt::KeyTap('V', true);
+    ASSERT_TRUE(CountBecomes(s, 5));
+    EXPECT_EQ(s.RectOf(4), vk::Offset(copied, {12, 12}));
   });
 }
 

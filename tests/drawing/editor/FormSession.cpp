@@ -78,6 +78,8 @@ void FormSession::Add(const std::function<std::unique_ptr<vk::TPicBase>()>& make
   OnGui([&] {
     form_->AppendPic(make());
     form_->RedrawAll(false, true);
+    // The scene a test starts from (kind numbers set by drawing) is no step to take back.
+    form_->Drawing().Rebase();
   });
 }
 

@@ -161,6 +161,60 @@ TEST(Mouse, EscAndALostCaptureEndAGestureForGood) {
   });
 }
 
+TEST(Mouse, CtrlZInAGestureOnlyEndsItAndDragsAndArrowBurstsAreOneStepEach) {
+  FormSession s("undo-gesture");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(300, 100, 400, 150); });
+    const vk::TRect start = s.RectOf(0);
+    auto canUndo = [&] {
+      bool can = false;
+      s.OnGui([&] { can = s.Form().Drawing().CanUndo(); });
+      return can;
+    };
+    // Ctrl+Z in a drag ends the drag; the drag and Esc add nothing to take back.
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 351, 121);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
+    vkt::KeyTap('Z', true);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 420, 200);
+    Mouse(s, WM_LBUTTONUP, 0, 420, 200);
+    EXPECT_EQ(s.RectOf(0), start);
+    EXPECT_FALSE(canUndo());
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
+    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
+    vkt::KeyTap(VK_ESCAPE);
+    Mouse(s, WM_LBUTTONUP, 0, 370, 140);
+    EXPECT_FALSE(canUndo());
+    // A drag of many moves, then three arrow presses: two steps.
+    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
+    for (int i = 1; i <= 20; ++i) Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 350 + i, 120 + i);
+    Mouse(s, WM_LBUTTONUP, 0, 370, 140);
+    const vk::TRect dragged = vk::Offset(start, {20, 20});
+    ASSERT_EQ(s.RectOf(0), dragged);
+    for (int i = 0; i < 3; ++i) vkt::KeyTap(VK_RIGHT);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == vk::Offset(dragged, {3, 0}); }));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == dragged; }));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == start; }));
+    EXPECT_FALSE(canUndo());
+    // A polyline being built is dropped by Ctrl+Z, and only that.
+    s.PostButton("SpeedButton17");
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == 6; }));
+    s.ClickSurface(50, 300);
+    s.ClickSurface(150, 320);
+    s.OnGui([&] { ASSERT_TRUE(s.Form().Current()->UnderConstruction()); });
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] {
+      bool building = true;
+      s.OnGui([&] { building = s.Form().Current()->UnderConstruction(); });
+      return !building;
+    }));
+    EXPECT_EQ(s.Count(), 1u);
+    EXPECT_EQ(s.RectOf(0), start);
+  });
+}
+
 TEST(Mouse, AHandleOfTheFigureJustDrawnResizesThatFigure) {
   FormSession s("fresh-handle");
   s.Run([](FormSession& s) {

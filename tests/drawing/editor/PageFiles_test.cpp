@@ -116,6 +116,28 @@ TEST(PageFiles, AnObjectOfAKindThisEditorCannotMakeGoesThroughApplyUnchanged) {
   EXPECT_NE(Text(s.Folder() + "2.ini").find("ImageCount=3\r\n"), std::string::npos);
 }
 
+TEST(PageFiles, APageKeepsItsHistoryAcrossAVisitElsewhereAndApplyWritesTheUndoneState) {
+  FormSession s("undo-pages");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });  // as Drawing(1) holds it
+    s.ClickSurface(25, 25);
+    vkt::KeyTap(VK_RIGHT);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 11; }));
+    GoTo(s, 2);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 0; }));
+    vkt::KeyTap('Z', true);  // page 2 has nothing to take back
+    GoTo(s, 1);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 1 && s.Count() == 1; }));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 10; }));
+    Apply(s);
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.fdf"), Drawing(1));
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), Drawing(0));
+}
+
 TEST(PageFiles, ThePageBoxIsHeldToThePagesThatExist) {
   FormSession s("page-box");
   s.Run([](FormSession& s) {
