@@ -246,3 +246,37 @@ TEST(ShapesE2e, EveryNewKindDrawnEditedSavedAndDescribed) {
 }
 
 }  // namespace
+
+TEST(ShapesE2e, UndoAndRedoKeysReachTheFiles) {
+  const pagehost::HostOptions opt = Options("undo");
+  ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
+    e.Press("SpeedButton8");
+    vkt::Drag(e.Page(100, 100), e.Page(300, 150));
+    e.Press("SpeedButton9");
+    vkt::Drag(e.Page(400, 100), e.Page(550, 220));
+    e.Press("SpeedButton11");
+    vkt::Drag(e.Page(100, 300), e.Page(260, 420));
+    e.Press("SpeedButtonSelect");
+    vkt::Click(e.Page(440, 101).x, e.Page(440, 101).y);
+    vkt::KeyTap(VK_DELETE);
+    ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDYES));
+    vkt::KeyTap('Z', true);  // the rectangle is back
+    vkt::KeyTap('Z', true);  // the ellipse goes
+    vkt::KeyTap('Y', true);  // and comes back
+    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
+    e.Press("SpeedButtonApply");
+    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+  }));
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 3u);
+  const uint8_t kinds[] = {1, 2, 4};
+  const vk::TPoint corners[][2] = {{{100, 100}, {300, 150}}, {{400, 100}, {550, 220}}, {{100, 300}, {260, 420}}};
+  for (size_t i = 0; i < objs.size(); ++i) {
+    EXPECT_EQ(objs[i].Kind, kinds[i]);
+    EXPECT_EQ(objs[i].A, corners[i][0]);
+    EXPECT_EQ(objs[i].B, corners[i][1]);
+    EXPECT_EQ(objs[i].Common.picIndex, static_cast<int32_t>(i));
+    EXPECT_FALSE(objs[i].Common.choosed);
+  }
+}
