@@ -1,11 +1,15 @@
 // Press-to-screen time of the editor on an A4 page at 300 dpi, with the redraw that
 // rebuilds only what changed and with a full rebuild from the page file, and the time to
 // handle one mouse move during a drag; the same with texts among the objects; one mouse
-// move while a vertex of a polyline of 5,000 vertices is dragged; and the time to render
-// one text with all its effects. Prints medians in milliseconds.
+// move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
+// one text with all its effects; one undo or redo to the screen, checked against a full
+// rebuild; and what the undo history holds. Prints medians in milliseconds.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -156,6 +160,118 @@ double MeasureVertexDrag(const std::string& pageFile) {
   return result;
 }
 
+struct UndoResult {
+  double undo = 0, redo = 0;
+  bool identical = false;
+};
+
+// Whether the work bitmap and the surface's picture are what a full rebuild makes.
+bool SameAsFullRebuild(vk::TFreePicF& form) {
+  auto pixels = [](const vk::win::Dib& d) {
+    ::GdiFlush();
+    std::vector<uint32_t> v(d.Bits(), d.Bits() + static_cast<size_t>(d.Width()) * static_cast<size_t>(d.Height()));
+    for (uint32_t& px : v) px &= 0x00FFFFFFu;
+    return v;
+  };
+  const std::vector<uint32_t> work = pixels(form.WorkBitmap()), shown = pixels(form.ImagePicture());
+  form.SetFullRebuild(true);
+  form.RedrawAll(false, true);
+  form.SetFullRebuild(false);
+  return pixels(form.WorkBitmap()) == work && pixels(form.ImagePicture()) == shown;
+}
+
+// One undo and one redo of a drag of one object among 500, to the screen.
+UndoResult MeasureUndo(const std::string& pageFile) {
+  vkt::GuiThread gui;
+  vk::TFreePicF form(BenchArgs(pageFile));
+  UndoResult res;
+  std::thread driver([&] {
+    vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
+    HWND surface = form.SurfaceHandle();
+    gui.Run([&] {
+      for (auto& p : vkt::MakeScene(500, 900, 600)) form.AppendPic(std::move(p));
+      form.RedrawAll(false, true);
+      form.Drawing().Rebase();
+      const vk::TRect r = form.Pics()[6]->GetRect();
+      const POINT p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+      ::SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+      ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x + 3, p.y + 2));
+      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(p.x + 40, p.y + 30));
+      ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      std::vector<double> undo, redo;
+      // A drag that made no step measures nothing.
+      res.identical = form.Drawing().CanUndo();
+      for (int i = 0; i < 30; ++i) {
+        for (bool again : {false, true}) {
+          const double t0 = Now();
+          form.UndoStep(again);
+          ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+          ::GdiFlush();
+          (again ? redo : undo).push_back(Now() - t0);
+          if (i % 10 == 0) res.identical = res.identical && SameAsFullRebuild(form);
+        }
+      }
+      res.undo = Median(undo);
+      res.redo = Median(redo);
+      ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    });
+    vkt::AnswerDialog(L"Quillora Studio", IDNO);
+  });
+  form.ShowModal();
+  driver.join();
+  return res;
+}
+
+size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc);
+  return pmc.PagefileUsage;
+}
+
+// 10,000 moves, each of one object of a 500-object drawing, each its own step.
+void MeasureHistoryMemory() {
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  vk::PicDocument doc;
+  for (auto& p : vkt::MakeScene(500, 2480, 3508)) doc.AppendPic(std::move(p));
+  doc.Rebase();
+  const size_t before = PrivateBytes();
+  std::vector<double> commits;
+  for (int i = 0; i < 10000; ++i) {
+    doc.PicList[static_cast<size_t>(i * 7) % doc.PicList.size()]->MoveBy(canvas, {1, 0});
+    const double t0 = Now();
+    doc.Commit();
+    commits.push_back(Now() - t0);
+  }
+  std::printf("history of 10,000 one-object changes to 500 objects: %zu steps, %.2f MB held (process grew %.2f MB); "
+              "recording one change %.3f ms\n",
+              doc.History().Steps(), doc.History().Bytes() / 1048576.0, (PrivateBytes() - before) / 1048576.0,
+              Median(commits));
+}
+
+// Changes of a 20,000-vertex polyline, far more than 64 MB of them in all.
+void MeasureHistoryCap() {
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  vk::PicDocument doc;
+  auto poly = std::make_unique<vk::TPolyPic>();
+  for (int i = 0; i < 20000; ++i) poly->PolyPoint.push_back({i % 2000, i / 10});
+  poly->MoveBy(canvas, {0, 0});
+  doc.AppendPic(std::move(poly));
+  doc.Rebase();
+  const size_t before = PrivateBytes();
+  size_t recordBytes = 0;
+  for (int i = 0; i < 1000; ++i) {
+    doc.PicList[0]->MoveBy(canvas, {1, 0});
+    doc.Commit();
+    if (i == 0) recordBytes = doc.History().Bytes();
+  }
+  std::printf("history cap: 1000 changes of %.2f MB each: %zu steps kept, %.2f MB held (process grew %.2f MB)\n",
+              recordBytes / 1048576.0, doc.History().Steps(), doc.History().Bytes() / 1048576.0,
+              (PrivateBytes() - before) / 1048576.0);
+}
+
 // One text of 40 characters at 60 points with all three effects, drawn whole.
 double TextRenderTime() {
   auto text = std::move(vkt::MakeTexts(1, 2400, 200)[0]);
@@ -192,5 +308,10 @@ int main() {
               t.pressFull, t.moveFast);
   std::printf("one 60-point text of 40 characters with all three effects: %.2f ms\n", TextRenderTime());
   std::printf("vertex drag of a 5000-vertex polyline: %.3f ms per mouse move\n", MeasureVertexDrag(page));
+  const UndoResult u = MeasureUndo(page);
+  std::printf("undo / redo of a drag among 500 objects, to the screen: %.2f / %.2f ms; pixels as a full rebuild: %s\n",
+              u.undo, u.redo, u.identical ? "yes" : "NO");
+  MeasureHistoryMemory();
+  MeasureHistoryCap();
   return 0;
 }
