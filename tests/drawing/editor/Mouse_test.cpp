@@ -444,6 +444,13 @@ TEST(PropertyBar, WidthBoxStyleAndFillOfTheSelectedObject) {
                      reinterpret_cast<LPARAM>(combo));
     });
     EXPECT_EQ(vkt::WindowText(combo), L"1");
+    // Ctrl+Z in the width box takes back the drawing's last changes, not the box's text.
+    s.OnGui([&] { ::SetFocus(edit); });
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return pen() == 1; }));
+    vkt::KeyTap('Z', true);
+    ASSERT_TRUE(vkt::WaitFor([&] { return pen() == 14; }));
+    EXPECT_EQ(vkt::WindowText(combo), L"1");
 
     // The fill swatch opens the colour dialog only while the box is ticked.
     HWND swatch = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("pnlFillColor"));

@@ -142,6 +142,10 @@ TEST(PageFiles, ThePageBoxIsHeldToThePagesThatExist) {
   FormSession s("page-box");
   s.Run([](FormSession& s) {
     HWND box = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"));
+    s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });
+    s.ClickSurface(25, 25);
+    vkt::KeyTap(VK_RIGHT);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 11; }));
     GoTo(s, 0);  // the first page is this page: nothing happens
     ASSERT_TRUE(vkt::WaitFor([&] { return vkt::WindowText(box) == L"1"; }));
     ::Sleep(200);
@@ -149,6 +153,10 @@ TEST(PageFiles, ThePageBoxIsHeldToThePagesThatExist) {
     GoTo(s, 99);  // nine pages: the last one is asked for
     ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
     EXPECT_EQ(vkt::WindowText(box), L"9");
+    // The drawing waits with the page: undo too.
+    vkt::KeyTap('Z', true);
+    ::Sleep(150);
+    EXPECT_EQ(s.RectOf(0).Left, 11);
   });
 }
 
