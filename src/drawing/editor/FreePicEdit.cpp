@@ -38,10 +38,9 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
         drawing_.DeselectAll();
         pic->Assign(*ClipPic);
         pic->MoveBy(*imageCanvas_, {6, 6});
-        pic->PicIndex = static_cast<int32_t>(PicList.size());
         pic->Choosed = true;
         CurPic = ClipPic = pic.get();
-        PicList.push_back(std::move(pic));
+        drawing_.AppendPic(std::move(pic));
         // The copy is what the user works on next, whatever tool was down.
         SetButtonDown("SpeedButtonSelect", true);
         SpeedButtonSelectClick();
