@@ -104,12 +104,17 @@ void DrawingHistory::DropRedo() {
   }
 }
 
+bool DrawingHistory::DropOldest() {
+  if (done_ == 0) return false;  // steps only to redo stay: they follow the current state
+  bytes_ -= steps_.front().Bytes;
+  steps_.pop_front();
+  --done_;
+  return true;
+}
+
 void DrawingHistory::TrimToCap() {
   // The newest step stays whatever its size, or a large Clear could never be taken back.
-  while (bytes_ > cap_ && steps_.size() > 1) {
-    bytes_ -= steps_.front().Bytes;
-    steps_.pop_front();
-    --done_;
+  while (bytes_ > cap_ && steps_.size() > 1 && DropOldest()) {
   }
 }
 

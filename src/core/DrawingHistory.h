@@ -44,6 +44,8 @@ class DrawingHistory {
   const DrawingChange* Undo();
   const DrawingChange* Redo();
   void Clear();
+  // Drops the oldest step (one that can no longer be undone); false when there is none.
+  bool DropOldest();
 
   size_t Steps() const { return steps_.size(); }
   // What the steps hold, heap blocks included.

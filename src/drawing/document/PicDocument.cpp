@@ -4,7 +4,8 @@
 
 namespace vk {
 
-PicDocument::PicDocument() : neutralPic_(std::make_unique<TPicBase>()) {
+PicDocument::PicDocument(size_t historyBudget)
+    : budget_(historyBudget), neutralPic_(std::make_unique<TPicBase>()), history_(historyBudget) {
   CurPic = neutralPic_.get();
   ClipPic = neutralPic_.get();
 }
@@ -56,7 +57,21 @@ bool PicDocument::Commit(uint32_t group, uint64_t nowMs) {
   DrawingState now = Snapshot();
   if (!history_.Record(base_, now, group, nowMs)) return false;
   base_ = std::move(now);
+  KeepWithinBudget();
   return true;
+}
+
+size_t PicDocument::HistoryBytes() const {
+  size_t n = history_.Bytes();
+  for (const auto& entry : pages_) n += entry.second.History.Bytes();
+  return n;
+}
+
+void PicDocument::KeepWithinBudget() {
+  // This page's own cap keeps it within the budget; what the other pages hold gives way.
+  for (auto& entry : pages_)
+    while (HistoryBytes() > budget_ && entry.second.History.DropOldest()) {
+    }
 }
 
 void PicDocument::Rebase() { base_ = Snapshot(); }
@@ -93,7 +108,7 @@ bool PicDocument::Step(bool undo) {
 
 void PicDocument::EnterPage(int32_t page) {
   if (page_ > 0) pages_[page_] = {std::move(history_), std::move(base_)};
-  history_ = DrawingHistory();
+  history_ = DrawingHistory(budget_);
   page_ = page;
   base_ = Snapshot();
   auto it = pages_.find(page);

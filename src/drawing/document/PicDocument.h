@@ -17,7 +17,12 @@ class PicDocument {
  public:
   using List = std::vector<std::unique_ptr<TPicBase>>;
 
-  PicDocument();  // CurPic and ClipPic start at a neutral object of no kind
+  // The pages visited share one history budget: past it, the other pages lose their
+  // oldest steps first, then this page does.
+  static constexpr size_t kHistoryBudget = DrawingHistory::kDefaultCapBytes;
+
+  // CurPic and ClipPic start at a neutral object of no kind.
+  explicit PicDocument(size_t historyBudget = kHistoryBudget);
   PicDocument(const PicDocument&) = delete;
   PicDocument& operator=(const PicDocument&) = delete;
 
@@ -47,6 +52,8 @@ class PicDocument {
   bool Redo() { return Step(false); }
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
+  // What the histories of all pages visited hold.
+  size_t HistoryBytes() const;
   // Called once a page's drawing is in the list: the page left keeps its history, and
   // the page entered takes back its own when its drawing is as this editor left it.
   void EnterPage(int32_t page);
@@ -56,8 +63,10 @@ class PicDocument {
 
  private:
   void ForgetObject(const TPicBase* pic);
+  void KeepWithinBudget();
   bool Step(bool undo);
 
+  size_t budget_;
   std::unique_ptr<TPicBase> neutralPic_;
   std::unique_ptr<TPicBase> clipCopy_;  // the clipboard's own copy of a removed object
   DrawingHistory history_;

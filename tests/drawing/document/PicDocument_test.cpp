@@ -10,6 +10,7 @@
 #include "Scene.h"
 #include "drawing/objects/OpaquePic.h"
 #include "drawing/objects/PicFactory.h"
+#include "drawing/objects/PolyPic.h"
 #include "drawing/objects/TextPic.h"
 #include "win/Dib.h"
 
@@ -139,6 +140,28 @@ TEST(PicDocument, EachPageKeepsItsHistoryWhileItsDrawingIsAsLeft) {
   d.FreeAllPics();
   d.EnterPage(2);
   EXPECT_FALSE(d.CanUndo());
+}
+
+TEST(PicDocument, ThePagesShareOneHistoryBudgetAndThePageInHandKeepsItsSteps) {
+  PicDocument d(64 * 1024);
+  auto changes = [&](int n) {
+    for (int i = 0; i < n; ++i) {
+      auto poly = std::make_unique<TPolyPic>();  // a record of about 2.4 KB
+      poly->PolyPoint.assign(300, TPoint{i, i});
+      d.AppendPic(std::move(poly));
+      d.Commit();
+    }
+  };
+  d.EnterPage(1);
+  changes(20);
+  d.FreeAllPics();
+  d.EnterPage(2);
+  changes(20);
+  EXPECT_LE(d.HistoryBytes(), 64u * 1024);
+  // Page 2's steps came first: it can still go back to its start.
+  int undone = 0;
+  while (d.Undo()) ++undone;
+  EXPECT_EQ(undone, 20);
 }
 
 }  // namespace
