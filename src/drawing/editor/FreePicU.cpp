@@ -126,6 +126,7 @@ void TFreePicF::ShowModal() {
       }
       if (got < 0) break;
     }
+    if (win::Guarded(form_, false, [&] { return PreviewZoom(msg); })) continue;
     win::Guarded(form_, false, [&] { return PreviewKey(msg); });
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
@@ -220,8 +221,9 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   taint_ = {};
   tracker_.Reset();
   if (image1_) {
-    ::SetWindowPos(image1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     CenterImage();
+    if (fit_) FitPage();  // a page of another size fits too
   }
   return ok;
 }
@@ -286,13 +288,13 @@ void TFreePicF::TakeTaint() {
 
 void TFreePicF::ShowRect(const TRect& rc) {
   if (!image1_ || rc.IsEmpty()) return;
-  RECT r = win::ToRECT(rc);
+  RECT r = win::ToRECT(zoom_ == 100 ? rc : Intersect(PageRectToView(rc, zoom_), VisibleViewRect()));
   ::InvalidateRect(image1_, &r, FALSE);
 }
 
 void TFreePicF::CenterImage() {
   if (!scrollBox1_ || !image1_) return;
-  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  const int32_t w = ViewWidth(), h = ViewHeight();
   // Two passes: showing one scroll bar can make the other necessary. Scroll bars are
   // only touched when their range or page changes; redrawing them is slow.
   for (int pass = 0; pass < 2; ++pass) {
@@ -315,7 +317,7 @@ void TFreePicF::CenterImage() {
 void TFreePicF::PlaceImage() {
   RECT client{};
   ::GetClientRect(scrollBox1_, &client);
-  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  const int32_t w = ViewWidth(), h = ViewHeight();
   const int32_t left = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
   const int32_t top = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
   RECT now{};
@@ -355,7 +357,13 @@ void TFreePicF::FormResize() {
   place(panel1_, l.Toolbar);
   place(pnl1_, l.PropertyBar);
   place(scrollBox1_, l.ScrollBox);
+  // The readout goes when the bar is too narrow to hold it whole.
+  if (HWND zoom = ControlHandle("lblZoom")) {
+    const PropControlDef& d = PropControls()[static_cast<size_t>(IndexOfPropControl("lblZoom"))];
+    ::ShowWindow(zoom, rc.right >= d.Left + d.Width ? SW_SHOWNA : SW_HIDE);
+  }
   CenterImage();
+  if (fit_) FitPage();
 }
 
 // --- buttons ---
