@@ -430,3 +430,114 @@ TEST(PropertyBar, TheLineWidthDialogShowsAtMostSixAndGivesWhatIsChosen) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each kind drawn by mouse at 50 % is stored exactly as the same page points drawn at
+// 100 %: the editor hands the figures page pixels.
+TEST(Zoom, FiguresDrawnAtHalfScaleStoreThePagePointsOfTheirDrags) {
+  FormSession s("zoom-draw");
+  s.Run([](FormSession& s) {
+    const char* kinds[] = {"SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton11", "SpeedButton13",
+                           "SpeedButton15"};
+    auto draw = [&](const char* button, int scale) {
+      s.OnGui([&] { s.Form().ZoomTo(scale); });
+      s.PostButton(button);
+      ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() > 0; }));
+      auto at = [scale](int page) { return page * scale / 100; };
+      const std::string name = button;
+      if (name == "SpeedButton13") {
+        s.ClickSurface(at(80), at(60));
+        s.ClickSurface(at(180), at(140));
+        s.ClickSurface(at(180), at(140), true);
+      } else if (name == "SpeedButton15") {
+        s.ClickSurface(at(80), at(60));
+        Type(s, L"z");
+        vkt::KeyTap(VK_RETURN);
+      } else {
+        s.DragSurface(at(80), at(60), at(180), at(140));
+      }
+      s.PostButton("SpeedButtonSelect");
+      ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    };
+    for (const char* k : kinds) {
+      draw(k, 100);
+      draw(k, 50);
+      ASSERT_EQ(s.Count() % 2, 0u) << k;
+      s.OnGui([&] {
+        const auto& pics = s.Form().Pics();
+        // The two may differ only in their number and selection.
+        vk::TPicBase& last = *pics.back();
+        const vk::TPicBase& prev = *pics[pics.size() - 2];
+        EXPECT_EQ(last.GetRect().Left, 80) << k;
+        const int32_t index = last.PicIndex;
+        const bool chosen = last.Choosed;
+        last.PicIndex = prev.PicIndex;
+        last.Choosed = prev.Choosed;
+        vk::ByteWriter a, b;
+        prev.SaveToBuffer(a);
+        last.SaveToBuffer(b);
+        last.PicIndex = index;
+        last.Choosed = chosen;
+        EXPECT_EQ(a.Take(), b.Take()) << k;
+      });
+    }
+  });
+}
+
+TEST(Zoom, HandlesAreFoundAndCtrlWheelKeepsThePointUnderThePointer) {
+  FormSession s("zoom-view");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    s.ClickSurface(200, 175);
+    ASSERT_EQ(IndexOfCurrent(s), 0);
+    for (int scale : {25, 400}) {
+      s.OnGui([&] { s.Form().ZoomTo(scale, {0, 0}); });
+      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100, 250 * scale / 100);
+      EXPECT_EQ(s.Form().Mode(), vk::kModeSizeNWSE) << scale;
+      Mouse(s, WM_MOUSEMOVE, 0, 200 * scale / 100, 140 * scale / 100);
+      EXPECT_EQ(s.Form().Mode(), vk::kModeMove) << scale;
+    }
+
+    // The page point under the pointer before and after each notch, while the page is larger
+    // than the view (at the edge the page does not move past its border).
+    HWND box = s.Form().ScrollBoxHandle();
+    HWND surface = s.Form().SurfaceHandle();
+    s.OnGui([&] { s.Form().ZoomTo(200); });
+    auto pageAt = [&](POINT screen) {
+      POINT p = screen;
+      s.OnGui([&] { ::ScreenToClient(surface, &p); });
+      return POINT{p.x * 100 / s.Form().Zoom(), p.y * 100 / s.Form().Zoom()};
+    };
+    POINT pt{250, 170};
+    s.OnGui([&] { ::ClientToScreen(box, &pt); });
+    for (int notch : {120, 120, -120, -120}) {
+      const POINT before = pageAt(pt);
+      const int32_t was = s.Form().Zoom();
+      s.OnGui([&] { ::SendMessageW(box, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, notch), MAKELPARAM(pt.x, pt.y)); });
+      EXPECT_EQ(s.Form().Zoom(), notch > 0 ? vk::NextZoomStep(was) : vk::PrevZoomStep(was));
+      const POINT after = pageAt(pt);
+      EXPECT_LE(std::abs(after.x - before.x), 1) << was;
+      EXPECT_LE(std::abs(after.y - before.y), 1) << was;
+    }
+
+    // Fit on a page smaller than the view: enlarged, whole, centred.
+    vkt::KeyTap('0', true);
+    RECT client{}, shown{};
+    s.OnGui([&] {
+      ::GetClientRect(box, &client);
+      ::GetWindowRect(surface, &shown);
+      ::MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&shown), 2);
+    });
+    EXPECT_GT(s.Form().Zoom(), 100);
+    EXPECT_GE(shown.left, 0);
+    EXPECT_GE(shown.top, 0);
+    EXPECT_LE(shown.right, client.right);
+    EXPECT_LE(shown.bottom, client.bottom);
+    EXPECT_TRUE(shown.right - shown.left >= client.right - 2 || shown.bottom - shown.top >= client.bottom - 2);
+    vkt::KeyTap('1', true);
+    EXPECT_EQ(s.Form().Zoom(), 100);
+  });
+}
+
+}  // namespace
