@@ -41,6 +41,8 @@ int32_t FitZoom(int32_t pageW, int32_t pageH, int32_t clientW, int32_t clientH) 
   return z;
 }
 
+int32_t HandleHalfAt(int32_t zoom) { return std::max((HandleHalfSize * 100 + zoom / 2) / zoom, 1); }
+
 int32_t ViewSize(int32_t pageSize, int32_t zoom) {
   return static_cast<int32_t>((int64_t{std::max(pageSize, 0)} * zoom + 99) / 100);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Geometry.h"
+#include "core/PicConst.h"
 
 namespace vk {
 
@@ -21,6 +22,10 @@ int32_t NextZoomStep(int32_t zoom);
 int32_t PrevZoomStep(int32_t zoom);
 // The largest zoom (kFitMin..kZoomMax) at which the whole page fits in the client area.
 int32_t FitZoom(int32_t pageW, int32_t pageH, int32_t clientW, int32_t clientH);
+
+// Half the side of a selection handle in page pixels, so that it shows about as large on
+// the screen as at 100 %.
+int32_t HandleHalfAt(int32_t zoom);
 
 // Size in view pixels of pageSize page pixels.
 int32_t ViewSize(int32_t pageSize, int32_t zoom);

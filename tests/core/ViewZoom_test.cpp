@@ -18,6 +18,11 @@ TEST(ViewZoom, StepsFromAnyValueStopAtTheEndsAndFitShowsTheWholePage) {
   EXPECT_GT(vk::ViewSize(3508, a4 + 1), 700);
   EXPECT_EQ(vk::FitZoom(200, 100, 1000, 700), 400);  // a small page grows, up to the largest step
   EXPECT_EQ(vk::FitZoom(301, 100, 1000, 700), 332);
+
+  // Handles keep about their size on the screen: 6 view pixels across at 25 % and 100 %.
+  EXPECT_EQ(vk::HandleHalfAt(100), vk::HandleHalfSize);
+  EXPECT_EQ(vk::HandleHalfAt(25), 4 * vk::HandleHalfSize);
+  EXPECT_EQ(vk::HandleHalfAt(400), 1);
 }
 
 // Every view pixel shows the page pixels of its block; the rects that map between the two

@@ -216,6 +216,8 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   height = WorkBmp.Height();
   workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
   imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
+  workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
+  imageCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
   if (TTextPic* t = TextTool()) t->Canvas = imageCanvas_.get();  // an open entry draws there
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
   taint_ = {};
@@ -254,7 +256,7 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
     win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
     ::SelectClipRgn(dc, clip.Get());
     for (auto& p : PicList)
-      if (fullRebuild_ || Intersects(RenderTracker::VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
+      if (fullRebuild_ || Intersects(tracker_.VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
     ::SelectClipRgn(dc, nullptr);
     unshown_ = Union(unshown_, dirty);
   }

@@ -214,6 +214,8 @@ class TFreePicF {
   bool ZoomLocked() const;  // a press or a figure under construction holds the scale
   void PaintSurface(HDC dc, const RECT& dirty);
   void UpdateZoomReadout();
+  // The canvases and the redraw take the handle size of the scale.
+  void UseHandleSize();
 
   // Library variables and export parameters.
   int32_t ImageWidth = 100;

@@ -40,6 +40,7 @@ void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
     const double px = (anchor.x - now.left + 0.5) * 100.0 / zoom_;
     const double py = (anchor.y - now.top + 0.5) * 100.0 / zoom_;
     zoom_ = zoom;
+    UseHandleSize();
     CenterImage();
     ApplyScroll(SB_HORZ, static_cast<int32_t>(std::floor(px * zoom / 100.0)) - anchor.x);
     ApplyScroll(SB_VERT, static_cast<int32_t>(std::floor(py * zoom / 100.0)) - anchor.y);
@@ -47,6 +48,14 @@ void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
   }
   zoom_ = zoom;
   UpdateZoomReadout();
+}
+
+void TFreePicF::UseHandleSize() {
+  const int32_t half = HandleHalfAt(zoom_);
+  if (workCanvas_) workCanvas_->SetHandleHalf(half);
+  if (imageCanvas_) imageCanvas_->SetHandleHalf(half);
+  tracker_.SetHandleHalf(half);
+  RedrawAll(false, true);
 }
 
 void TFreePicF::FitPage() {

@@ -493,8 +493,11 @@ TEST(Zoom, HandlesAreFoundAndCtrlWheelKeepsThePointUnderThePointer) {
     ASSERT_EQ(IndexOfCurrent(s), 0);
     for (int scale : {25, 400}) {
       s.OnGui([&] { s.Form().ZoomTo(scale, {0, 0}); });
-      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100, 250 * scale / 100);
+      // The corner handle is about 6 screen pixels across at every scale.
+      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100 + 2, 250 * scale / 100 + 2);
       EXPECT_EQ(s.Form().Mode(), vk::kModeSizeNWSE) << scale;
+      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100 + 9, 250 * scale / 100 + 9);
+      EXPECT_NE(s.Form().Mode(), vk::kModeSizeNWSE) << scale;
       Mouse(s, WM_MOUSEMOVE, 0, 200 * scale / 100, 140 * scale / 100);
       EXPECT_EQ(s.Form().Mode(), vk::kModeMove) << scale;
     }
