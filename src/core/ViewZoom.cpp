@@ -115,4 +115,33 @@ void ViewScaler::Scale(std::span<const uint32_t> page, const TRect& viewRc, std:
   }
 }
 
+void ViewScaler::Overlay(std::span<const uint32_t> page, std::span<const uint32_t> under, const TRect& marked,
+                         const TRect& viewRc, std::span<uint32_t> out) const {
+  const size_t n = static_cast<size_t>(pageW_) * static_cast<size_t>(pageH_);
+  const int32_t outW = viewRc.Width();
+  if (zoom_ >= 100 || viewRc.IsEmpty() || page.size() < n || under.size() < n ||
+      out.size() < static_cast<size_t>(outW) * static_cast<size_t>(viewRc.Height()))
+    return;
+  const TRect area = Intersect(marked, {0, 0, pageW_, pageH_});
+  const TRect rc = Intersect(viewRc, PageRectToView(area, zoom_));
+  for (int32_t vy = rc.Top; vy < rc.Bottom; ++vy) {
+    const int32_t y0 = std::max(rows_[static_cast<size_t>(vy)], area.Top);
+    const int32_t y1 = std::min(rows_[static_cast<size_t>(vy) + 1], area.Bottom);
+    for (int32_t vx = rc.Left; vx < rc.Right; ++vx) {
+      const int32_t x0 = std::max(cols_[static_cast<size_t>(vx)], area.Left);
+      const int32_t x1 = std::min(cols_[static_cast<size_t>(vx) + 1], area.Right);
+      for (int32_t y = y0; y < y1; ++y) {
+        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(pageW_);
+        int32_t x = x0;
+        while (x < x1 && page[row + static_cast<size_t>(x)] == under[row + static_cast<size_t>(x)]) ++x;
+        if (x < x1) {
+          out[static_cast<size_t>(vy - viewRc.Top) * static_cast<size_t>(outW) + static_cast<size_t>(vx - viewRc.Left)] =
+              page[row + static_cast<size_t>(x)] & 0x00FFFFFFu;
+          break;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace vk

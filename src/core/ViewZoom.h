@@ -50,6 +50,12 @@ class ViewScaler {
   // viewRc.Width() words; pixels outside the view are left as they were. out must hold
   // viewRc.Width() * viewRc.Height() words.
   void Scale(std::span<const uint32_t> page, const TRect& viewRc, std::span<uint32_t> out) const;
+  // After Scale, below 100 %: a view pixel whose block holds, inside the page rect marked, a
+  // pixel of page that differs from under (a picture of the same size) shows that pixel
+  // instead of the average. Lines drawn over the page for a moment (rubber bands) then stay
+  // solid and one view pixel wide at any reduction, where an average would fade them.
+  void Overlay(std::span<const uint32_t> page, std::span<const uint32_t> under, const TRect& marked,
+               const TRect& viewRc, std::span<uint32_t> out) const;
 
  private:
   int32_t pageW_, pageH_, zoom_;

@@ -72,6 +72,14 @@ TEST(ViewZoom, ReductionAveragesEachBlockAndEnlargementCopiesPixels) {
                                         0x010203, 0x010203, 0x0A0B0C, 0x0A0B0C}));
   s.Scale(two, {1, 1, 3, 2}, part);
   EXPECT_EQ(part, (std::vector<uint32_t>{0x010203, 0x0A0B0C}));
+
+  // A band pixel drawn over the page stays whole in the marked area, and only there.
+  std::vector<uint32_t> banded = half;
+  banded[5] = 0x00FF00;  // in the first block
+  banded[7] = 0x0000FF;  // in the second, outside the mark
+  out = {1, 2};
+  vk::ViewScaler(4, 2, 50).Overlay(banded, half, {0, 0, 2, 2}, {0, 0, 2, 1}, out);
+  EXPECT_EQ(out, (std::vector<uint32_t>{0x00FF00, 2}));
 }
 
 }  // namespace

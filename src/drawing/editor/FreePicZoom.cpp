@@ -139,7 +139,11 @@ void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
     scaler_ = std::make_unique<ViewScaler>(w, h, zoom_);
   ::GdiFlush();
   viewPixels_.assign(static_cast<size_t>(rc.Width()) * static_cast<size_t>(rc.Height()), 0xFFFFFF);
-  scaler_->Scale({imageBmp_.Bits(), static_cast<size_t>(w) * static_cast<size_t>(h)}, rc, viewPixels_);
+  const std::span<const uint32_t> shown{imageBmp_.Bits(), static_cast<size_t>(w) * static_cast<size_t>(h)};
+  scaler_->Scale(shown, rc, viewPixels_);
+  // What was drawn on the surface since the last redraw (bands, outlines) stays visible.
+  if (zoom_ < 100 && !taint_.IsEmpty() && WorkBmp.Width() == w && WorkBmp.Height() == h)
+    scaler_->Overlay(shown, {WorkBmp.Bits(), shown.size()}, taint_, rc, viewPixels_);
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = rc.Width();
