@@ -33,12 +33,8 @@ int32_t PrevZoomStep(int32_t zoom) {
 
 int32_t FitZoom(int32_t pageW, int32_t pageH, int32_t clientW, int32_t clientH) {
   if (pageW <= 0 || pageH <= 0) return 100;
-  int32_t z = static_cast<int32_t>(std::min(int64_t{std::max(clientW, 0)} * 100 / pageW,
-                                            int64_t{std::max(clientH, 0)} * 100 / pageH));
-  z = std::clamp(z, kFitMin, kZoomMax);
-  // The integer percentage may still round one view pixel over the client.
-  while (z > kFitMin && (ViewSize(pageW, z) > clientW || ViewSize(pageH, z) > clientH)) --z;
-  return z;
+  const int64_t z = std::min(int64_t{std::max(clientW, 0)} * 100 / pageW, int64_t{std::max(clientH, 0)} * 100 / pageH);
+  return static_cast<int32_t>(std::clamp<int64_t>(z, kFitMin, kZoomMax));
 }
 
 int32_t HandleHalfAt(int32_t zoom) { return std::max((HandleHalfSize * 100 + zoom / 2) / zoom, 1); }
