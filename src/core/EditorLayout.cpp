@@ -73,6 +73,7 @@ constexpr PropControlDef kProps[] = {
     {"lbl5", PropControlKind::Label, "Page", 482, 2, 47, 17},
     {"edtPage", PropControlKind::PageEdit, "1", 482, 20, 41, 19},
     {"btn1", PropControlKind::Button, "Goto", 530, 18, 40, 20},
+    {"lblZoom", PropControlKind::Label, "100 %", 578, 22, 48, 17},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "core/Geometry.h"
 #include "core/PicAttrs.h"
+#include "core/PicConst.h"
 #include "win/Handle.h"
 
 namespace vk::win {
@@ -67,6 +68,10 @@ class Canvas {
   void SetBrush(const BrushAttrs& b) { brush_ = b; }
   void SetFont(const FontAttrs& f) { font_ = f; }
   void SetPenMode(PenMode m) { pen_.Mode = m; }
+  // Half the side of a selection handle, in this surface's units: a view at another
+  // scale draws and finds handles at a size that shows the same on the screen.
+  int32_t HandleHalf() const { return handleHalf_; }
+  void SetHandleHalf(int32_t half) { handleHalf_ = half; }
 
   void MoveTo(int x, int y);
   void MoveTo(TPoint p) { MoveTo(p.X, p.Y); }
@@ -117,6 +122,7 @@ class Canvas {
   PenAttrs pen_;
   BrushAttrs brush_;
   FontAttrs font_;
+  int32_t handleHalf_ = HandleHalfSize;
 
   // What is selected now, and the owners of what we created.
   bool penRealized_ = false, brushRealized_ = false, fontRealized_ = false;

@@ -7,6 +7,7 @@
 #include "E2eFiles.h"
 #include "GuiDriver.h"
 #include "HostSession.h"
+#include "core/ViewZoom.h"
 #include "win/Canvas.h"
 #include "win/Handle.h"
 
@@ -280,3 +281,36 @@ TEST(ShapesE2e, UndoAndRedoKeysReachTheFiles) {
     EXPECT_FALSE(objs[i].Common.choosed);
   }
 }
+
+namespace {
+
+// Ctrl+0 fits the page; a line drawn there is stored in the page pixels under the pointer.
+TEST(ShapesE2e, ALineDrawnAtTheFitScaleIsStoredInPagePixels) {
+  const pagehost::HostOptions opt = Options("zoom-fit");
+  int32_t zoom = 0;
+  POINT from{}, to{};
+  ASSERT_TRUE(vkt::RunHosted(opt, [&](vkt::HostedEditor& e) {
+    vkt::KeyTap('0', true);
+    wchar_t text[16] = {};
+    ASSERT_TRUE(vkt::WaitFor([&] {
+      ::GetWindowTextW(e.Control("lblZoom"), text, 16);
+      zoom = static_cast<int32_t>(std::wcstol(text, nullptr, 10));
+      return zoom != 100;
+    }, 3000));
+    from = {200 * zoom / 100, 300 * zoom / 100};
+    to = {1100 * zoom / 100, 1500 * zoom / 100};
+    e.Press("SpeedButton8");
+    vkt::Drag(e.Page(from.x, from.y), e.Page(to.x, to.y));
+    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
+    e.Press("SpeedButtonApply");
+    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+  }));
+  EXPECT_LT(zoom, 100);
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 1u);
+  EXPECT_EQ(objs[0].A, (vk::TPoint{vk::ViewToPage(from.x, zoom), vk::ViewToPage(from.y, zoom)}));
+  EXPECT_EQ(objs[0].B, (vk::TPoint{vk::ViewToPage(to.x, zoom), vk::ViewToPage(to.y, zoom)}));
+}
+
+}  // namespace

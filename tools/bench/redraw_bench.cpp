@@ -3,7 +3,9 @@
 // handle one mouse move during a drag; the same with texts among the objects; one mouse
 // move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
 // one text with all its effects; one undo or redo to the screen, checked against a full
-// rebuild; and what the undo history holds. Prints medians in milliseconds.
+// rebuild, and what the undo history holds; press-to-screen at the fit scale and at
+// 400 %, one zoom step and the memory the process holds at each scale. Prints medians in
+// milliseconds.
 #include <windows.h>
 
 #include <psapi.h>
@@ -29,7 +31,16 @@ using bench::Now;
 
 struct Result {
   double pressFast, pressFull, moveFast;
+  int32_t zoom;
+  double zoomStep;     // one step in or out, painted
+  size_t memoryBytes;  // the process's private bytes after the presses
 };
+
+size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  return ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc) ? pmc.PagefileUsage : 0;
+}
 
 vk::EditorArgs BenchArgs(const std::string& pageFile) {
   vk::EditorArgs args;
@@ -40,7 +51,8 @@ vk::EditorArgs BenchArgs(const std::string& pageFile) {
 }
 
 // objects in all, the last `texts` of them texts with effects; presses go to the texts then.
-Result Measure(int objects, int texts, const std::string& pageFile) {
+// zoom: the view's scale, 0 for the fit; 100 keeps the view as it opens.
+Result Measure(int objects, int texts, const std::string& pageFile, int32_t zoom = 100) {
   vkt::GuiThread gui;
   vk::TFreePicF form(BenchArgs(pageFile));
   Result res{};
@@ -53,6 +65,18 @@ Result Measure(int objects, int texts, const std::string& pageFile) {
       form.RedrawAll(false, true);
       ::UpdateWindow(surface);
     });
+    // The scale is set about the top left corner, where the pressed objects stay in sight.
+    gui.Run([&] {
+      if (zoom == 0) form.FitPage();
+      else form.ZoomTo(zoom, {0, 0});
+      ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      res.zoom = form.Zoom();
+    });
+    // Page points to where the view shows them.
+    auto view = [&](POINT p) {
+      const vk::TRect v = vk::PageRectToView({p.x, p.y, p.x + 1, p.y + 1}, res.zoom);
+      return POINT{v.Left, v.Top};
+    };
     // Drag two filled rectangles in turn by their bodies: each press selects one (the
     // other loses its handles), each release moves it by a few pixels.
     auto centre = [&](size_t index) {
@@ -61,7 +85,8 @@ Result Measure(int objects, int texts, const std::string& pageFile) {
     };
     auto timed = [&](UINT msg, WPARAM keys, POINT p) {
       const double t0 = Now();
-      ::SendMessageW(surface, msg, keys, MAKELPARAM(p.x, p.y));
+      const POINT v = view(p);
+      ::SendMessageW(surface, msg, keys, MAKELPARAM(v.x, v.y));
       ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       ::GdiFlush();
       return Now() - t0;
@@ -86,22 +111,37 @@ Result Measure(int objects, int texts, const std::string& pageFile) {
     };
     res.pressFast = presses(false);
     res.pressFull = presses(true);
+    res.memoryBytes = PrivateBytes();
+    std::vector<double> steps;
+    for (int i = 0; i < 10; ++i)
+      gui.Run([&] {
+        const double t0 = Now();
+        form.ZoomTo(i % 2 ? vk::PrevZoomStep(form.Zoom()) : vk::NextZoomStep(form.Zoom()), {0, 0});
+        ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::GdiFlush();
+        steps.push_back(Now() - t0);
+      });
+    res.zoomStep = Median(steps);
+    gui.Run([&] { form.ZoomTo(res.zoom, {0, 0}); });
     // Mouse moves while dragging an object (with no objects: dragging the page scrolls it).
     std::vector<double> moves;
     // An object is dragged by its body; empty paper is dragged up and left, which scrolls.
     const POINT hit = objects > 6 ? centre(1) : POINT{600, 500};
     const int step = objects > 6 ? 1 : -1;
     gui.Run([&] {
-      ::SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.x, hit.y));
+      const POINT h = view(hit);
+      ::SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(h.x, h.y));
       for (int i = 1; i <= 40; ++i) {
         const double t0 = Now();
-        ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(hit.x + step * i * 3, hit.y + step * i * 2));
+        const POINT m = view({hit.x + step * i * 3, hit.y + step * i * 2});
+        ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(m.x, m.y));
         // Everything that became invalid, scroll bars included, is painted now.
         ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         ::GdiFlush();
         moves.push_back(Now() - t0);
       }
-      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(hit.x + step * 120, hit.y + step * 80));
+      const POINT u = view({hit.x + step * 120, hit.y + step * 80});
+      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(u.x, u.y));
     });
     res.moveFast = Median(moves);
     gui.Run([&] {
@@ -222,13 +262,6 @@ UndoResult MeasureUndo(const std::string& pageFile) {
   return res;
 }
 
-size_t PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS pmc{};
-  pmc.cb = sizeof pmc;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc);
-  return pmc.PagefileUsage;
-}
-
 // 10,000 moves, each of one object of a 500-object drawing, each its own step.
 void MeasureHistoryMemory() {
   vk::win::Dib scratch(1, 1);
@@ -306,6 +339,13 @@ int main() {
   const Result t = Measure(500, 100, page);
   std::printf("%8s %18.2f %18.2f %18.3f   (100 of them texts, 60 pt, all effects)\n", "500", t.pressFast,
               t.pressFull, t.moveFast);
+  std::printf("%8s %8s %14s %14s %14s %16s\n", "objects", "zoom %", "press/release", "drag move", "zoom step",
+              "private MB");
+  for (int32_t z : {100, 0, 400}) {
+    const Result r = Measure(500, 0, page, z);
+    std::printf("%8d %8d %14.2f %14.3f %14.2f %16.1f\n", 500, r.zoom, r.pressFast, r.moveFast, r.zoomStep,
+                static_cast<double>(r.memoryBytes) / (1024.0 * 1024.0));
+  }
   std::printf("one 60-point text of 40 characters with all three effects: %.2f ms\n", TextRenderTime());
   std::printf("vertex drag of a 5000-vertex polyline: %.3f ms per mouse move\n", MeasureVertexDrag(page));
   const UndoResult u = MeasureUndo(page);

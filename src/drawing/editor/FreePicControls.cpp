@@ -260,11 +260,9 @@ LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ApplyScroll(bar, pos);
       return 0;
     }
-    case WM_MOUSEWHEEL: {
-      const int delta = GET_WHEEL_DELTA_WPARAM(wp);
-      ApplyScroll(SB_VERT, ScrollPos(SB_VERT) - delta * 48 / WHEEL_DELTA);
+    case WM_MOUSEWHEEL:
+      OnWheel(GET_KEYSTATE_WPARAM(wp), GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return 0;
-    }
     case WM_LBUTTONDOWN:
       ::SetFocus(scrollBox1_);
       return 0;
@@ -284,8 +282,7 @@ LRESULT TFreePicF::OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
       win::PaintDc dc(image1_);
-      const RECT& r = dc.Dirty();
-      ::BitBlt(dc.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, imageBmp_.Dc(), r.left, r.top, SRCCOPY);
+      PaintSurface(dc.Get(), dc.Dirty());
       return 0;
     }
     case WM_ERASEBKGND:

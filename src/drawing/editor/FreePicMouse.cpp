@@ -4,6 +4,7 @@
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
 #include "drawing/objects/PicFuns.h"
+#include "drawing/objects/TextPic.h"
 
 namespace vk {
 
@@ -140,8 +141,8 @@ void TFreePicF::UpdateHoverCursor(int32_t x, int32_t y) {
   SetMode(mode);
 }
 
-POINT TFreePicF::SurfaceToBox(int32_t x, int32_t y) const {
-  POINT p{x, y};
+POINT TFreePicF::SurfaceToBox() const {
+  POINT p = viewPt_;
   ::MapWindowPoints(image1_, scrollBox1_, &p, 1);
   return p;
 }
@@ -153,7 +154,7 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
   ButtonIsDown = true;
   DownScrollX = ScrollPos(SB_HORZ);
   DownScrollY = ScrollPos(SB_VERT);
-  const POINT box = SurfaceToBox(x, y);
+  const POINT box = SurfaceToBox();
   DownBoxX = box.x;
   DownBoxY = box.y;
   DownX = LastX = x;
@@ -178,6 +179,10 @@ void TFreePicF::Image1MouseDown(TMouseButton button, TShiftState shift, int32_t 
     if (!CurPic->UnderConstruction()) RedrawAll(true, true);
     CurPic->Choosed = false;
     CurPic->DrawMouseDown(*imageCanvas_, static_cast<TPicType>(mode_), button, shift, {x, y});
+    // The entry sits where the user clicked on the screen, whatever the scale.
+    if (zoom_ != 100 && CurPic == TextTool() && TextTool()->EditShowing())
+      ::SetWindowPos(TextTool()->EditWindow(), nullptr, viewPt_.x, viewPt_.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ::SetCapture(image1_);
   UpdateEditButtons();
@@ -194,7 +199,7 @@ void TFreePicF::Image1MouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (!ButtonIsDown) return;
     UpdateHoverCursor(x, y);
     if (shift & kLeftButton) {
-      const POINT box = SurfaceToBox(x, y);
+      const POINT box = SurfaceToBox();
       ApplyScroll(SB_HORZ, DownScrollX + DownBoxX - box.x);
       ApplyScroll(SB_VERT, DownScrollY + DownBoxY - box.y);
     }
@@ -264,6 +269,10 @@ void TFreePicF::OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y) {
   const bool alt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
   const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
   const TShiftState shift = ShiftStateFromMouse(wp, alt, dbl);
+  // The figures work in page pixels at every scale.
+  viewPt_ = {x, y};
+  x = ViewToPage(x, zoom_);
+  y = ViewToPage(y, zoom_);
   switch (msg) {
     case WM_LBUTTONDBLCLK:
       Image1DblClick();

@@ -123,6 +123,7 @@ void TFreePicF::ShowModal() {
       }
       if (got < 0) break;
     }
+    if (win::Guarded(form_, false, [&] { return PreviewZoom(msg); })) continue;
     win::Guarded(form_, false, [&] { return PreviewKey(msg); });
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
@@ -213,13 +214,16 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   height = WorkBmp.Height();
   workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
   imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
+  workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
+  imageCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
   if (TTextPic* t = TextTool()) t->Canvas = imageCanvas_.get();  // an open entry draws there
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
   taint_ = {};
   tracker_.Reset();
   if (image1_) {
-    ::SetWindowPos(image1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     CenterImage();
+    if (fit_) FitPage();  // a page of another size fits too
   }
   return ok;
 }
@@ -250,7 +254,7 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
     win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
     ::SelectClipRgn(dc, clip.Get());
     for (auto& p : PicList)
-      if (fullRebuild_ || Intersects(RenderTracker::VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
+      if (fullRebuild_ || Intersects(tracker_.VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
     ::SelectClipRgn(dc, nullptr);
     unshown_ = Union(unshown_, dirty);
   }
@@ -281,13 +285,13 @@ void TFreePicF::TakeTaint() {
 
 void TFreePicF::ShowRect(const TRect& rc) {
   if (!image1_ || rc.IsEmpty()) return;
-  RECT r = win::ToRECT(rc);
+  RECT r = win::ToRECT(zoom_ == 100 ? rc : Intersect(PageRectToView(rc, zoom_), VisibleViewRect()));
   ::InvalidateRect(image1_, &r, FALSE);
 }
 
 void TFreePicF::CenterImage() {
   if (!scrollBox1_ || !image1_) return;
-  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  const int32_t w = ViewWidth(), h = ViewHeight();
   // Two passes: showing one scroll bar can make the other necessary. Scroll bars are
   // only touched when their range or page changes; redrawing them is slow.
   for (int pass = 0; pass < 2; ++pass) {
@@ -310,7 +314,7 @@ void TFreePicF::CenterImage() {
 void TFreePicF::PlaceImage() {
   RECT client{};
   ::GetClientRect(scrollBox1_, &client);
-  const int32_t w = WorkBmp.Width(), h = WorkBmp.Height();
+  const int32_t w = ViewWidth(), h = ViewHeight();
   const int32_t left = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
   const int32_t top = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
   RECT now{};
@@ -350,7 +354,13 @@ void TFreePicF::FormResize() {
   place(panel1_, l.Toolbar);
   place(pnl1_, l.PropertyBar);
   place(scrollBox1_, l.ScrollBox);
+  // The readout goes when the bar is too narrow to hold it whole.
+  if (HWND zoom = ControlHandle("lblZoom")) {
+    const PropControlDef& d = PropControls()[static_cast<size_t>(IndexOfPropControl("lblZoom"))];
+    ::ShowWindow(zoom, rc.right >= d.Left + d.Width ? SW_SHOWNA : SW_HIDE);
+  }
   CenterImage();
+  if (fit_) FitPage();
 }
 
 // --- buttons ---

@@ -12,6 +12,7 @@
 #include "core/DrawingFile.h"
 #include "core/EditorArgs.h"
 #include "core/EditorLayout.h"
+#include "core/ViewZoom.h"
 #include "drawing/document/PicDocument.h"
 #include "drawing/editor/PageSource.h"
 #include "drawing/editor/RenderTracker.h"
@@ -65,6 +66,12 @@ class TFreePicF {
   void SetFullRebuild(bool full) { fullRebuild_ = full; }
 
   void RedrawAll(bool deselect, bool show);
+  // The view's scale in percent; zooming keeps the page point at anchor (scroll box client
+  // coordinates) in place. Fit shows the whole page, and again after a page change.
+  int32_t Zoom() const { return zoom_; }
+  void ZoomTo(int32_t zoom, POINT anchor);
+  void ZoomTo(int32_t zoom) { ZoomTo(zoom, ViewCentre()); }
+  void FitPage();
   // Puts an object on top of the drawing, numbered by its position (tools and tests).
   void AppendPic(std::unique_ptr<TPicBase> pic);
   // Writes the page picture, drawing file and description of page; tells the user what
@@ -123,7 +130,8 @@ class TFreePicF {
   void SpeedButtonSelectClick();
   uint8_t FindPicAt(TPoint p, int32_t& index);
   void UpdateHoverCursor(int32_t x, int32_t y);
-  POINT SurfaceToBox(int32_t x, int32_t y) const;
+  // Where the last mouse message on the surface was, in the scroll box's client coordinates.
+  POINT SurfaceToBox() const;
   void Image1MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
   void Image1MouseMove(TShiftState shift, int32_t x, int32_t y);
   void Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
@@ -197,6 +205,22 @@ class TFreePicF {
   void TakeTaint();
   void ShowRect(const TRect& rc);
 
+  // --- zoom (FreePicZoom.cpp) ---
+  int32_t ViewWidth() const { return ViewSize(WorkBmp.Width(), zoom_); }
+  int32_t ViewHeight() const { return ViewSize(WorkBmp.Height(), zoom_); }
+  TRect VisibleViewRect() const;  // the part of the surface the scroll box shows
+  POINT ViewCentre() const;
+  // Zoom keys and wheels over the drawing area, seen in the message loop before any
+  // control; true when the message was used.
+  bool PreviewZoom(const MSG& msg);
+  bool ZoomKey(UINT key);
+  void OnWheel(WPARAM keys, int delta, POINT screenPt);
+  bool ZoomLocked() const;  // a press or a figure under construction holds the scale
+  void PaintSurface(HDC dc, const RECT& dirty);
+  void UpdateZoomReadout();
+  // The canvases and the redraw take the handle size of the scale.
+  void UseHandleSize();
+
   // Library variables and export parameters.
   int32_t ImageWidth = 100;
   int32_t ImageHeight = 100;
@@ -230,6 +254,14 @@ class TFreePicF {
   int32_t DownScrollX = 0, DownScrollY = 0, DownBoxX = 0, DownBoxY = 0;
   bool NoDeleteConfirm = false;
   int32_t mode_ = kModeArrow;
+  POINT viewPt_{};  // the last mouse point on the surface, in view pixels
+
+  // Zoom.
+  int32_t zoom_ = 100;
+  bool fit_ = false;
+  int wheelRest_ = 0;  // wheel delta short of a notch
+  std::unique_ptr<ViewScaler> scaler_;  // for zoom_ and the picture's size
+  std::vector<uint32_t> viewPixels_;    // one paint's scaled pixels
 
   // Pictures: the work bitmap (page + objects) and the surface's own picture, on which
   // rubber bands are drawn.

@@ -4,13 +4,15 @@
 
 namespace vk {
 
-TRect RenderTracker::VisualExtent(const TPicBase& pic) {
-  const int32_t m = std::abs(pic.PicPen.Width) + HandleHalfSize + 3;
+TRect RenderTracker::VisualExtent(const TPicBase& pic, int32_t handleHalf) {
+  const int32_t m = std::abs(pic.PicPen.Width) + handleHalf + 3;
   return Inflate(Normalize(pic.PaintBounds()), m, m);
 }
 
 TRect RenderTracker::Update(const List& list) {
   TRect dirty;
+  const bool handlesResized = handleHalf_ != seenHalf_;
+  seenHalf_ = handleHalf_;
   std::unordered_map<const TPicBase*, Seen> now;
   now.reserve(list.size());
   for (size_t i = 0; i < list.size(); ++i) {
@@ -23,7 +25,7 @@ TRect RenderTracker::Update(const List& list) {
     if (old == seen_.end()) {
       dirty = Union(dirty, s.Extent);
     } else {
-      if (old->second.Record != s.Record || old->second.Position != i) {
+      if (old->second.Record != s.Record || old->second.Position != i || (handlesResized && pic->Choosed)) {
         dirty = Union(dirty, old->second.Extent);
         dirty = Union(dirty, s.Extent);
       }

@@ -21,9 +21,12 @@ class RenderTracker {
   TRect Update(const List& list);
   // Forget everything: the next Update reports every object.
   void Reset() { seen_.clear(); }
+  // The handles' half size from now on; the next Update reports every selected object.
+  void SetHandleHalf(int32_t half) { handleHalf_ = half; }
 
   // What an object may paint: its bounding rect grown by its pen and its handles.
-  static TRect VisualExtent(const TPicBase& pic);
+  static TRect VisualExtent(const TPicBase& pic, int32_t handleHalf);
+  TRect VisualExtent(const TPicBase& pic) const { return VisualExtent(pic, handleHalf_); }
 
  private:
   struct Seen {
@@ -32,6 +35,7 @@ class RenderTracker {
     TRect Extent;
   };
   std::unordered_map<const TPicBase*, Seen> seen_;
+  int32_t handleHalf_ = HandleHalfSize, seenHalf_ = HandleHalfSize;
 };
 
 }  // namespace vk

@@ -85,7 +85,7 @@ uint8_t TArccPic::HitTest(win::Canvas& canvas, TPoint p) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
     // The end handles sit on the ellipse, which touches the frame's edge centres.
-    const int i = FindHandle(handles, p, true);
+    const int i = FindHandle(canvas, handles, p, true);
     if (i >= 0 && static_cast<size_t>(i) < kStartHandle) result = static_cast<uint8_t>(kHitTopLeft + i);
     else if (i >= 0) result = static_cast<size_t>(i) == kStartHandle ? kHitArcStart : kHitArcEnd;
   }

@@ -116,11 +116,11 @@ win::Region CreatePieRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, 
   return poly;
 }
 
-int FindHandle(std::span<const TPoint> handles, TPoint p, bool fromLast) {
+int FindHandle(const win::Canvas& canvas, std::span<const TPoint> handles, TPoint p, bool fromLast) {
   const int n = static_cast<int>(handles.size());
   for (int k = 0; k < n; ++k) {
     const int i = fromLast ? n - 1 - k : k;
-    if (Contains(HandleRect(handles[static_cast<size_t>(i)], HandleHalfSize), p)) return i;
+    if (Contains(HandleRect(handles[static_cast<size_t>(i)], canvas.HandleHalf()), p)) return i;
   }
   return -1;
 }
@@ -131,7 +131,7 @@ void DrawHandleSquares(win::Canvas& canvas, std::span<const TPoint> handles, con
   canvas.SetBrush(brush);
   for (size_t i = 0; i < handles.size(); ++i) {
     if (i == greenFrom) canvas.Brush().Color = kColorGreen;
-    canvas.Rectangle(HandleRect(handles[i], HandleHalfSize));
+    canvas.Rectangle(HandleRect(handles[i], canvas.HandleHalf()));
   }
 }
 

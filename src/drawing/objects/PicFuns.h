@@ -36,10 +36,10 @@ win::Region CreateArcRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, 
 win::Region CreatePieRegion(TPoint topLeft, TPoint bottomRight, TPoint startPt, int kind,
                             TPoint endPt);
 
-// The index of the first handle square (half-size HandleHalfSize, right and bottom
-// edges outside) that holds p, trying from the first handle or from the last; -1 when
-// none does. Handles are in device units.
-int FindHandle(std::span<const TPoint> handles, TPoint p, bool fromLast);
+// The index of the first handle square (half-size the canvas's HandleHalf, right and
+// bottom edges outside) that holds p, trying from the first handle or from the last; -1
+// when none does. Handles are in device units.
+int FindHandle(const win::Canvas& canvas, std::span<const TPoint> handles, TPoint p, bool fromLast);
 // Draws a square per handle (device units) with pen and brush; the handles from
 // greenFrom on are filled pure green instead (a kind's own control points).
 void DrawHandleSquares(win::Canvas& canvas, std::span<const TPoint> handles, const PenAttrs& pen,

@@ -39,7 +39,7 @@ uint8_t TPointsPic::HitTest(win::Canvas& canvas, TPoint p) {
   if (!Choosed) return result;
   const std::span<TPoint> frame = CalcHandles();
   canvas.LPtoDP(frame);
-  const int h = FindHandle(frame, p, false);
+  const int h = FindHandle(canvas, frame, p, false);
   if (h >= 0) {
     result = static_cast<uint8_t>(kHitTopLeft + h);
     Selected() = 0;
@@ -47,7 +47,7 @@ uint8_t TPointsPic::HitTest(win::Canvas& canvas, TPoint p) {
   const std::span<const TPoint> placed = Placed();
   std::vector<TPoint> points(placed.begin(), placed.end());
   canvas.LPtoDP(points);
-  const int i = FindHandle(points, p, false);
+  const int i = FindHandle(canvas, points, p, false);
   if (i >= 0) {
     result = pointHit_;
     Selected() = i;

@@ -24,7 +24,7 @@ uint8_t TShapePic::HitTest(win::Canvas& canvas, TPoint p) {
     const std::span<TPoint> handles = CalcHandles();
     canvas.LPtoDP(handles);
     // Handles overlap on a very small figure: the kind says which one wins.
-    const int i = FindHandle(handles, p, lastHandleWins_);
+    const int i = FindHandle(canvas, handles, p, lastHandleWins_);
     if (i >= 0) result = HandleHitCode(static_cast<size_t>(i));
   }
   return result;

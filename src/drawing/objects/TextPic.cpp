@@ -277,7 +277,7 @@ uint8_t TTextPic::HitTest(win::Canvas& canvas, TPoint p) {
   if (Choosed) {
     Handles = FrameHandles(ShapeRect);
     canvas.LPtoDP(Handles);
-    const int i = FindHandle(Handles, p, false);
+    const int i = FindHandle(canvas, Handles, p, false);
     if (i >= 0) result = static_cast<uint8_t>(kHitTopLeft + i);
   }
   return result;

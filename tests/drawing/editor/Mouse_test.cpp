@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <thread>
+#include <tuple>
 
 #include "FormSession.h"
 #include "core/TextRecord.h"
@@ -488,6 +489,114 @@ TEST(PropertyBar, TheLineWidthDialogShowsAtMostSixAndGivesWhatIsChosen) {
   ask.join();
   EXPECT_TRUE(ok);
   EXPECT_EQ(width, 3);
+}
+
+}  // namespace
+
+namespace {
+
+// Each kind drawn by mouse at 50 % is stored exactly as the same page points drawn at
+// 100 %: the editor hands the figures page pixels.
+TEST(Zoom, FiguresDrawnAtHalfScaleStoreThePagePointsOfTheirDrags) {
+  FormSession s("zoom-draw");
+  s.Run([](FormSession& s) {
+    const char* kinds[] = {"SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton11", "SpeedButton13",
+                           "SpeedButton15"};
+    auto draw = [&](const char* button, int scale) {
+      s.OnGui([&] { s.Form().ZoomTo(scale); });
+      s.PostButton(button);
+      ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() > 0; }));
+      auto at = [scale](int page) { return page * scale / 100; };
+      const std::string name = button;
+      if (name == "SpeedButton13") {
+        s.ClickSurface(at(80), at(60));
+        s.ClickSurface(at(180), at(140));
+        s.ClickSurface(at(180), at(140), true);
+      } else if (name == "SpeedButton15") {
+        s.ClickSurface(at(80), at(60));
+        Type(s, L"z");
+        vkt::KeyTap(VK_RETURN);
+      } else {
+        s.DragSurface(at(80), at(60), at(180), at(140));
+      }
+      s.PostButton("SpeedButtonSelect");
+      ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeArrow; }));
+    };
+    for (const char* k : kinds) {
+      draw(k, 100);
+      draw(k, 50);
+      ASSERT_EQ(s.Count() % 2, 0u) << k;
+      s.OnGui([&] {
+        // The two records differ only in the object's number and selection.
+        auto record = [](vk::TPicBase& p) {
+          const auto keep = std::pair{p.PicIndex, p.Choosed};
+          std::tie(p.PicIndex, p.Choosed) = std::pair{0, false};
+          vk::ByteWriter w;
+          p.SaveToBuffer(w);
+          std::tie(p.PicIndex, p.Choosed) = keep;
+          return w.Take();
+        };
+        const auto& pics = s.Form().Pics();
+        EXPECT_EQ(pics.back()->GetRect().Left, 80) << k;
+        EXPECT_EQ(record(*pics[pics.size() - 2]), record(*pics.back())) << k;
+      });
+    }
+  });
+}
+
+TEST(Zoom, HandlesAreFoundAndCtrlWheelKeepsThePointUnderThePointer) {
+  FormSession s("zoom-view");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
+    s.ClickSurface(200, 175);
+    ASSERT_EQ(IndexOfCurrent(s), 0);
+    for (int scale : {25, 400}) {
+      s.OnGui([&] { s.Form().ZoomTo(scale, {0, 0}); });
+      // The corner handle is about 6 screen pixels across at every scale.
+      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100 + 2, 250 * scale / 100 + 2);
+      EXPECT_EQ(s.Form().Mode(), vk::kModeSizeNWSE) << scale;
+      Mouse(s, WM_MOUSEMOVE, 0, 300 * scale / 100 + 9, 250 * scale / 100 + 9);
+      EXPECT_NE(s.Form().Mode(), vk::kModeSizeNWSE) << scale;
+      Mouse(s, WM_MOUSEMOVE, 0, 200 * scale / 100, 140 * scale / 100);
+      EXPECT_EQ(s.Form().Mode(), vk::kModeMove) << scale;
+    }
+
+    // The page point under the pointer before and after each notch, while the page is larger
+    // than the view (at the edge the page does not move past its border).
+    HWND box = s.Form().ScrollBoxHandle();
+    HWND surface = s.Form().SurfaceHandle();
+    s.OnGui([&] { s.Form().ZoomTo(200); });
+    auto pageAt = [&](POINT screen) {
+      POINT p = screen;
+      s.OnGui([&] { ::ScreenToClient(surface, &p); });
+      return POINT{p.x * 100 / s.Form().Zoom(), p.y * 100 / s.Form().Zoom()};
+    };
+    POINT pt{250, 170};
+    s.OnGui([&] { ::ClientToScreen(box, &pt); });
+    for (int notch : {120, 120, -120, -120}) {
+      const POINT before = pageAt(pt);
+      const int32_t was = s.Form().Zoom();
+      s.OnGui([&] { ::SendMessageW(box, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, notch), MAKELPARAM(pt.x, pt.y)); });
+      EXPECT_EQ(s.Form().Zoom(), notch > 0 ? vk::NextZoomStep(was) : vk::PrevZoomStep(was));
+      const POINT after = pageAt(pt);
+      EXPECT_LE(std::abs(after.x - before.x), 1) << was;
+      EXPECT_LE(std::abs(after.y - before.y), 1) << was;
+    }
+
+    // Fit on a page smaller than the view: enlarged, whole, centred.
+    vkt::KeyTap('0', true);
+    RECT client{}, shown{};
+    s.OnGui([&] {
+      ::GetClientRect(box, &client);
+      ::GetWindowRect(surface, &shown);
+      ::MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&shown), 2);
+    });
+    EXPECT_GT(s.Form().Zoom(), 100);
+    EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= client.right && shown.bottom <= client.bottom);
+    EXPECT_TRUE(shown.left <= 4 || shown.top <= 4);  // as large as fits, to a percent
+    vkt::KeyTap('1', true);
+    EXPECT_EQ(s.Form().Zoom(), 100);
+  });
 }
 
 }  // namespace

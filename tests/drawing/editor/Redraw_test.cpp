@@ -30,8 +30,24 @@ size_t Differences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& 
   return n;
 }
 
-TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
-  const std::string dir = vkt::FreshFolder("redraw");
+// The bounding box of the pixels that differ; empty when none does.
+vk::TRect Changed(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int32_t width) {
+  vk::TRect r;
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (a[i] != b[i]) {
+      const int32_t x = static_cast<int32_t>(i % static_cast<size_t>(width)), y = static_cast<int32_t>(i / static_cast<size_t>(width));
+      r = vk::Union(r, {x, y, x + 1, y + 1});
+    }
+  return r;
+}
+
+// At every scale: the pictures are those of a full rebuild, and the part of the screen
+// asked to repaint covers every view pixel that shows a changed page pixel.
+class Redraw : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
+  const int32_t zoom = GetParam();
+  const std::string dir = vkt::FreshFolder("redraw" + std::to_string(zoom));
   std::string err;
   ASSERT_TRUE(pagehost::WritePagePicture(dir, 1, 900, 700, err)) << err;
   vk::EditorArgs args;
@@ -67,11 +83,29 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
                              " surface and " + std::to_string(dw) + " work pixels differ");
       });
     };
+    // Points are given in page pixels and sent where the view shows them.
+    // What each message changes on the surface's picture, the screen is asked to repaint
+    // where the view shows it.
     auto mouse = [&](UINT msg, WPARAM keys, int x, int y) {
-      gui.Run([&] { ::SendMessageW(surface, msg, keys, MAKELPARAM(x, y)); });
+      const vk::TRect v = vk::PageRectToView({x, y, x + 1, y + 1}, zoom);
+      gui.Run([&] {
+        const auto before = Pixels(form.ImagePicture());
+        ::ValidateRect(surface, nullptr);
+        ::SendMessageW(surface, msg, keys, MAKELPARAM(v.Left, v.Top));
+        RECT client{}, asked{};
+        ::GetClientRect(form.ScrollBoxHandle(), &client);
+        ::MapWindowPoints(form.ScrollBoxHandle(), surface, reinterpret_cast<POINT*>(&client), 2);
+        ::GetUpdateRect(surface, &asked, FALSE);
+        const vk::TRect changed = Changed(before, Pixels(form.ImagePicture()), form.ImagePicture().Width());
+        const vk::TRect need = vk::Intersect(vk::PageRectToView(changed, zoom), vk::win::FromRECT(client));
+        if (!need.IsEmpty() && vk::Intersect(need, vk::win::FromRECT(asked)) != need)
+          failures.push_back("message " + std::to_string(msg) + " at " + std::to_string(x) + "," + std::to_string(y) +
+                             ": the screen is not asked to show every change");
+      });
     };
     gui.Run([&] {
       surface = form.SurfaceHandle();
+      form.ZoomTo(zoom);
       for (auto& p : vkt::MakeScene(120, 900, 700)) form.AppendPic(std::move(p));
       form.RedrawAll(false, true);
     });
@@ -168,5 +202,7 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
   driver.join();
   for (const std::string& f : failures) ADD_FAILURE() << f;
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, Redraw, ::testing::Values(100, 33, 400));
 
 }  // namespace
