@@ -175,9 +175,16 @@ void TFreePicF::btn1Click() {
   unreadableSince_ = 0;
   // The poll stays as the fallback; the folder's change notification answers at once.
   ::SetTimer(form_, EditorWindows::kTimerPage, 500, nullptr);
-  pageFolderWatch_.Reset(::FindFirstChangeNotificationW(
-      win::AnsiToWide(win::DirectoryWithSeparator(PagePicturePath(GotoPageNo))).c_str(), FALSE,
-      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE));
+  // The watch stays open between waits: closing one can take Wine tens of milliseconds,
+  // which the user would wait for the page. A change seen in between only wakes us once.
+  const std::string folder = win::DirectoryWithSeparator(PagePicturePath(GotoPageNo));
+  if (folder != watchedFolder_ || pageFolderWatch_.Get() == nullptr ||
+      pageFolderWatch_.Get() == INVALID_HANDLE_VALUE) {
+    pageFolderWatch_.Reset(::FindFirstChangeNotificationW(
+        win::AnsiToWide(folder).c_str(), FALSE,
+        FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE));
+    watchedFolder_ = folder;
+  }
   ::EnableWindow(image1_, FALSE);
   SetButtonDown("SpeedButtonSelect", true);
   SpeedButtonSelectClick();
@@ -192,7 +199,6 @@ void TFreePicF::btn1Click() {
 void TFreePicF::StopWaitingForPage() {
   waitingForPage_ = false;
   ::KillTimer(form_, EditorWindows::kTimerPage);
-  pageFolderWatch_.Reset();
   ::EnableWindow(image1_, TRUE);
   SetMode(kModeArrow);
 }

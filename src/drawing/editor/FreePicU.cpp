@@ -103,7 +103,7 @@ void TFreePicF::ShowModal() {
   MSG msg;
   while (!closed_) {
     // While a page is awaited, a change in its folder wakes the loop as a message does.
-    HANDLE watch = pageFolderWatch_.Get();
+    HANDLE watch = waitingForPage_ ? pageFolderWatch_.Get() : nullptr;
     if (watch && watch != INVALID_HANDLE_VALUE) {
       if (::MsgWaitForMultipleObjectsEx(1, &watch, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
         ::FindNextChangeNotification(watch);

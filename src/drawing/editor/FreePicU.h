@@ -295,7 +295,8 @@ class TFreePicF {
   };
   ScrollRanges ranges_;
   bool waitingForPage_ = false;
-  win::ChangeNotification pageFolderWatch_;  // the awaited page's folder
+  win::ChangeNotification pageFolderWatch_;  // the page folder, watched while a page is awaited
+  std::string watchedFolder_;
   uint64_t unreadableSince_ = 0;             // when the awaited picture was first seen unreadable
   static constexpr uint64_t kUnreadablePageMs = 5000;
   bool closing_ = false;
