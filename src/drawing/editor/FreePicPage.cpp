@@ -282,12 +282,15 @@ void TFreePicF::SpeedButton0Click() {
 }
 
 void TFreePicF::OnHiddenCommand(const std::string& name) {
+  if (name == "SpeedButton0") {
+    SpeedButton0Click();  // View only shows the page: it runs while one is awaited, as F5 does
+    return;
+  }
   // Save, Open and New open dialogs whose loops would let the awaited page arrive midway.
   if (waitingForPage_) return;
   if (name == "SpeedButton3") SpeedButton3Click();
   else if (name == "SpeedButton2") SpeedButton2Click();
   else if (name == "SpeedButton1") SpeedButton1Click();
-  else if (name == "SpeedButton0") SpeedButton0Click();
 }
 
 }  // namespace vk
