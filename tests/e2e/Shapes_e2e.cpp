@@ -33,9 +33,9 @@ void DragBody(POINT from, POINT to) {
   vkt::Drag(from, to);
 }
 
-TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
-  const pagehost::HostOptions opt = Options("shapes");
-  ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
+// A line (100,100)-(300,150), a rectangle (400,100)-(550,220) and an ellipse
+// (100,300)-(260,420), in page pixels; then Select.
+void DrawLineRectangleAndEllipse(const vkt::HostedEditor& e) {
     e.Press("SpeedButton8");
     vkt::Drag(e.Page(100, 100), e.Page(300, 150));
     e.Press("SpeedButton9");
@@ -43,6 +43,12 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
     e.Press("SpeedButton11");
     vkt::Drag(e.Page(100, 300), e.Page(260, 420));
     e.Press("SpeedButtonSelect");
+}
+
+TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
+  const pagehost::HostOptions opt = Options("shapes");
+  ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
+    DrawLineRectangleAndEllipse(e);
     // Move the rectangle by its top edge (away from its handles), then nudge it.
     DragBody(e.Page(440, 101), e.Page(470, 121));
     for (int i = 0; i < 3; ++i) vkt::KeyTap(VK_RIGHT);
@@ -53,9 +59,7 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
     vkt::XKey("keydown", "ctrl");
     vkt::Drag(e.Page(583, 242), e.Page(603, 262));
     vkt::XKey("keyup", "ctrl");
-    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
-    e.Press("SpeedButtonApply");
-    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+    ASSERT_TRUE(e.Apply());
   }));
   std::vector<vkt::SavedObject> objs;
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
@@ -148,9 +152,7 @@ TEST(ShapesE2e, TypeATextGiveItEffectsResizeItViewThePageAndApply) {
     EXPECT_NE(Samples(viewer), before);  // the page moved up
     vkt::Click(from.x, from.y, true);
     ASSERT_TRUE(vkt::WaitFor([&] { return !::IsWindow(viewer); }, 3000));
-    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
-    e.Press("SpeedButtonApply");
-    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+    ASSERT_TRUE(e.Apply());
   }));
   std::vector<vkt::SavedObject> objs;
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
@@ -168,9 +170,6 @@ TEST(ShapesE2e, TypeATextGiveItEffectsResizeItViewThePageAndApply) {
   EXPECT_NE(ini.find("[SysInfo]\r\nImageCount=1\r\nLine=0\r\nRect=0\r\nCircle=0\r\n"), std::string::npos) << ini;
 }
 
-}  // namespace
-
-namespace {
 
 using vk::TPoint;
 
@@ -210,9 +209,7 @@ TEST(ShapesE2e, EveryNewKindDrawnEditedSavedAndDescribed) {
     DragHandle(e, {542, 158}, {500, 140}, {440, 200});  // the arc's end, round to the left
     DragHandle(e, {150, 425}, {200, 450}, {200, 500});  // the middle vertex
     DragHandle(e, {550, 420}, {550, 350}, {550, 320});  // the first control point
-    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
-    e.Press("SpeedButtonApply");
-    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+    ASSERT_TRUE(e.Apply());
   }));
   std::vector<vkt::SavedObject> objs;
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
@@ -246,27 +243,17 @@ TEST(ShapesE2e, EveryNewKindDrawnEditedSavedAndDescribed) {
   EXPECT_EQ(ini.find("Arc2"), std::string::npos);
 }
 
-}  // namespace
-
 TEST(ShapesE2e, UndoAndRedoKeysReachTheFiles) {
   const pagehost::HostOptions opt = Options("undo");
   ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
-    e.Press("SpeedButton8");
-    vkt::Drag(e.Page(100, 100), e.Page(300, 150));
-    e.Press("SpeedButton9");
-    vkt::Drag(e.Page(400, 100), e.Page(550, 220));
-    e.Press("SpeedButton11");
-    vkt::Drag(e.Page(100, 300), e.Page(260, 420));
-    e.Press("SpeedButtonSelect");
+    DrawLineRectangleAndEllipse(e);
     vkt::Click(e.Page(440, 101).x, e.Page(440, 101).y);
     vkt::KeyTap(VK_DELETE);
     ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDYES));
     vkt::KeyTap('Z', true);  // the rectangle is back
     vkt::KeyTap('Z', true);  // the ellipse goes
     vkt::KeyTap('Y', true);  // and comes back
-    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
-    e.Press("SpeedButtonApply");
-    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+    ASSERT_TRUE(e.Apply());
   }));
   std::vector<vkt::SavedObject> objs;
   ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
@@ -281,8 +268,6 @@ TEST(ShapesE2e, UndoAndRedoKeysReachTheFiles) {
     EXPECT_FALSE(objs[i].Common.choosed);
   }
 }
-
-namespace {
 
 // Ctrl+0 fits the page; a line drawn there is stored in the page pixels under the pointer.
 TEST(ShapesE2e, ALineDrawnAtTheFitScaleIsStoredInPagePixels) {
@@ -301,9 +286,7 @@ TEST(ShapesE2e, ALineDrawnAtTheFitScaleIsStoredInPagePixels) {
     to = {1100 * zoom / 100, 1500 * zoom / 100};
     e.Press("SpeedButton8");
     vkt::Drag(e.Page(from.x, from.y), e.Page(to.x, to.y));
-    ASSERT_TRUE(vkt::WaitFor([&] { return ::IsWindowEnabled(e.Control("SpeedButtonApply")) != FALSE; }, 3000));
-    e.Press("SpeedButtonApply");
-    EXPECT_TRUE(vkt::WaitFor([&] { return e.Closed(); }, 5000));
+    ASSERT_TRUE(e.Apply());
   }));
   EXPECT_LT(zoom, 100);
   std::vector<vkt::SavedObject> objs;

@@ -6,6 +6,12 @@
 
 namespace vkt {
 
+bool HostedEditor::Apply() const {
+  if (!WaitFor([&] { return ::IsWindowEnabled(Control("SpeedButtonApply")) != FALSE; }, 3000)) return false;
+  Press("SpeedButtonApply");
+  return WaitFor([&] { return Closed(); }, 5000);
+}
+
 bool RunHosted(const pagehost::HostOptions& opt, const std::function<void(HostedEditor&)>& driver) {
   pagehost::HostWindow host(opt);
   if (!host.Create()) return false;

@@ -14,6 +14,9 @@ namespace vkt {
 
 struct HostedEditor : EditorWindow {
   const pagehost::HostWindow* Host = nullptr;
+  // Waits for Apply to be enabled (the once-a-second check), presses it and waits for the
+  // editor to close; false when either does not happen in time.
+  bool Apply() const;
 };
 
 // Writes the first page, runs the editor; the driver gets the window once it shows.

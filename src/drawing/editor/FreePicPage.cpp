@@ -222,7 +222,7 @@ void TFreePicF::tmrPageTimer() {
   if (win::FileExists(drawing)) {
     StopWaitingForPage();
     if (LoadPage(GotoPageNo)) PageNo = GotoPageNo;
-  } else if (win::FileExists(picture)) {
+  } else {
     PageFile = picture;
     ClearPics();
     CurPic = nullptr;

@@ -111,17 +111,12 @@ void TFreePicF::ShowModal() {
         continue;
       }
       if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
-      if (msg.message == WM_QUIT) {
-        ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
-        break;
-      }
-    } else {
-      const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-      if (got == 0) {
-        ::PostQuitMessage(static_cast<int>(msg.wParam));
-        break;
-      }
-      if (got < 0) break;
+    } else if (::GetMessageW(&msg, nullptr, 0, 0) < 0) {
+      break;
+    }
+    if (msg.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
+      break;
     }
     if (win::Guarded(form_, false, [&] { return PreviewZoom(msg); })) continue;
     win::Guarded(form_, false, [&] { return PreviewKey(msg); });
