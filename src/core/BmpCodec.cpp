@@ -6,6 +6,12 @@
 
 namespace vk {
 
+uint64_t MaxPagePixels() { return 48ull * 1024ull * 1024ull; }
+
+bool PagePixelsAllowed(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= MaxPagePixels();
+}
+
 namespace {
 
 uint32_t Get16(const uint8_t* p) { return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8); }
@@ -77,7 +83,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& e
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxBmpPixels) {
+  if (width <= 0 || height <= 0 || !PagePixelsAllowed(width, height)) {
     error = "unsupported bitmap size";
     return false;
   }

@@ -25,7 +25,13 @@ struct PixelImage {
 
 // Pictures larger than this many pixels are refused rather than allocated: the editor
 // keeps three 32-bit copies of a page in a 32-bit process (A4 at 600 dpi is 35 million).
-inline constexpr uint64_t kMaxBmpPixels = 48ull * 1024ull * 1024ull;
+// The reader and every other page-sized allocation (the white stand-in page) ask this one
+// function, so the limit is the same wherever a page is sized.
+uint64_t MaxPagePixels();
+
+// Whether a picture of this size may be allocated; sizes are taken as 64-bit so that no
+// product wraps.
+bool PagePixelsAllowed(int64_t width, int64_t height);
 
 // Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with bit fields,
 // bottom-up or top-down. On failure returns false with a short reason in `error`.
