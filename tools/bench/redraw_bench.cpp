@@ -22,6 +22,7 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PolyPic.h"
 
 namespace {
@@ -305,6 +306,53 @@ void MeasureHistoryCap() {
               (PrivateBytes() - before) / 1048576.0);
 }
 
+// A drawing of about 10 MB as stored: 40 polylines of 32,000 vertices each.
+vk::DrawingState TenMegabyteDrawing() {
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  vk::DrawingState s;
+  for (int n = 0; n < 40; ++n) {
+    vk::TPolyPic poly;
+    for (int i = 0; i < 32000; ++i) poly.PolyPoint.push_back({(i + n) % 2400, i / 10});
+    poly.MoveBy(canvas, {0, 0});
+    s.push_back(vk::StoredEntry(poly, 0));
+  }
+  return s;
+}
+
+size_t StoredBytes(const vk::DrawingState& s) {
+  size_t n = 0;
+  for (const vk::DrawingEntry& e : s) n += e.Record.size();
+  return n;
+}
+
+// 20 pages visited as the editor visits them: each arrives without a drawing, gets a 10 MB
+// drawing by Open, and is left with it (or with the Open taken back, when undoOpen).
+void MeasurePageHistories(const vk::DrawingState& drawing, bool undoOpen) {
+  constexpr double MB = 1048576.0;
+  vk::PicDocument doc;
+  size_t newestStep = 0, mostCounted = 0, firstPrivate = 0, lastPrivate = 0;
+  for (int32_t page = 1; page <= 20; ++page) {
+    doc.FreeAllPics();
+    doc.EnterPage(page);
+    const size_t before = doc.History().Bytes();
+    for (const vk::DrawingEntry& e : drawing) doc.AppendPic(vk::PicFromEntry(e, 0));
+    doc.RenumberPics();
+    doc.Commit();
+    newestStep = std::max(newestStep, doc.History().Bytes() - before);
+    if (undoOpen) doc.Undo();
+    mostCounted = std::max(mostCounted, doc.HistoryBytes());
+    (page == 1 ? firstPrivate : lastPrivate) = PrivateBytes();
+  }
+  const double growth = (static_cast<double>(lastPrivate) - static_cast<double>(firstPrivate)) / MB;
+  const double limit = (static_cast<double>(vk::PicDocument::kHistoryBudget) + static_cast<double>(newestStep)) / MB;
+  std::printf("history over 20 pages, an Open of %.2f MB %s on each: step %.2f MB; history counts %.2f MB at most "
+              "(%.2f MB at page 20); private bytes page 1 to 20 grew %.2f MB; limit %.2f MB: %s\n",
+              StoredBytes(drawing) / MB, undoOpen ? "undone" : "left", newestStep / MB, mostCounted / MB,
+              doc.HistoryBytes() / MB, growth, limit,
+              static_cast<double>(mostCounted) / MB <= limit && growth <= limit ? "within" : "PAST IT");
+}
+
 // One text of 40 characters at 60 points with all three effects, drawn whole.
 double TextRenderTime() {
   auto text = std::move(vkt::MakeTexts(1, 2400, 200)[0]);
@@ -353,5 +401,8 @@ int main() {
               u.undo, u.redo, u.identical ? "yes" : "NO");
   MeasureHistoryMemory();
   MeasureHistoryCap();
+  const vk::DrawingState drawing = TenMegabyteDrawing();
+  MeasurePageHistories(drawing, true);
+  MeasurePageHistories(drawing, false);
   return 0;
 }
