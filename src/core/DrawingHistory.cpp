@@ -34,14 +34,15 @@ bool ApplyChange(DrawingState& state, const DrawingChange& change, bool undo) {
   return true;
 }
 
-size_t DrawingHistory::SizeOf(const DrawingChange& c) {
-  size_t n = sizeof(Step) + kBlockOverhead;
-  for (const auto* side : {&c.Before, &c.After}) {
-    if (side->empty()) continue;
-    n += side->capacity() * sizeof(DrawingEntry) + kBlockOverhead;
-    for (const DrawingEntry& e : *side) n += e.Record.capacity() + kBlockOverhead;
-  }
+size_t StateBytes(const DrawingState& state) {
+  if (state.empty()) return 0;
+  size_t n = state.capacity() * sizeof(DrawingEntry) + kBlockOverhead;
+  for (const DrawingEntry& e : state) n += e.Record.capacity() + kBlockOverhead;
   return n;
+}
+
+size_t DrawingHistory::SizeOf(const DrawingChange& c) {
+  return sizeof(Step) + kBlockOverhead + StateBytes(c.Before) + StateBytes(c.After);
 }
 
 bool DrawingHistory::Record(const DrawingState& from, const DrawingState& to, uint32_t group, uint64_t nowMs) {
@@ -105,7 +106,12 @@ void DrawingHistory::DropRedo() {
 }
 
 bool DrawingHistory::DropOldest() {
-  if (done_ == 0) return false;  // steps only to redo stay: they follow the current state
+  if (steps_.empty()) return false;
+  if (done_ == 0) {
+    bytes_ -= steps_.back().Bytes;
+    steps_.pop_back();
+    return true;
+  }
   bytes_ -= steps_.front().Bytes;
   steps_.pop_front();
   --done_;

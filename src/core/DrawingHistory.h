@@ -22,6 +22,8 @@ struct DrawingChange {
 
 // The change that turns from into to; empty Before and After when they are equal.
 DrawingChange DiffStates(const DrawingState& from, const DrawingState& to);
+// What a drawing's records hold in memory, heap blocks included.
+size_t StateBytes(const DrawingState& state);
 // Replaces the run the change covers (its After when undoing, its Before when redoing).
 // False, and state untouched, when the run does not fit the state.
 bool ApplyChange(DrawingState& state, const DrawingChange& change, bool undo);
@@ -29,6 +31,8 @@ bool ApplyChange(DrawingState& state, const DrawingChange& change, bool undo);
 class DrawingHistory {
  public:
   static constexpr size_t kDefaultCapBytes = size_t{64} << 20;
+  // For a history whose owner keeps it within a budget shared with others.
+  static constexpr size_t kNoCap = SIZE_MAX;
   // Changes with the same group that follow within this time on the same one object are one step.
   static constexpr uint64_t kGroupMs = 1000;
   enum Group : uint32_t { kNoGroup = 0, kArrowKeys = 1, kWidthBox = 2 };
@@ -44,7 +48,8 @@ class DrawingHistory {
   const DrawingChange* Undo();
   const DrawingChange* Redo();
   void Clear();
-  // Drops the oldest step (one that can no longer be undone); false when there is none.
+  // Drops the oldest step to undo or, when nothing is left to undo, the farthest one to
+  // redo: either way the steps left still lead from the drawing as it is. False when empty.
   bool DropOldest();
 
   size_t Steps() const { return steps_.size(); }

@@ -115,5 +115,15 @@ TEST(DrawingHistory, PastTheCapTheOldestStepsGoButTheNewestStays) {
   EXPECT_TRUE(h.CanUndo());
 }
 
+TEST(DrawingHistory, DroppingGoesFromTheOldestToUndoToTheFarthestToRedo) {
+  DrawingHistory h;
+  for (int n = 0; n < 3; ++n) h.Record(Numbered(n), Numbered(n + 1));
+  DrawingState s = Numbered(3);
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(ApplyChange(s, *h.Undo(), true));
+  ASSERT_TRUE(h.DropOldest() && h.DropOldest());  // 0 -> 1, then 2 -> 3: 1 -> 2 stays to redo
+  EXPECT_TRUE(ApplyChange(s, *h.Redo(), false) && s == Numbered(2));
+  EXPECT_TRUE(h.DropOldest() && !h.DropOldest() && h.Bytes() == 0);
+}
+
 }  // namespace
 }  // namespace vk

@@ -1,11 +1,13 @@
 #include "drawing/document/PicDocument.h"
 
+#include <algorithm>
+
 #include "drawing/objects/PicFactory.h"
 
 namespace vk {
 
 PicDocument::PicDocument(size_t historyBudget)
-    : budget_(historyBudget), neutralPic_(std::make_unique<TPicBase>()), history_(historyBudget) {
+    : budget_(historyBudget), neutralPic_(std::make_unique<TPicBase>()), history_(DrawingHistory::kNoCap) {
   CurPic = neutralPic_.get();
   ClipPic = neutralPic_.get();
 }
@@ -63,15 +65,34 @@ bool PicDocument::Commit(uint32_t group, uint64_t nowMs) {
 
 size_t PicDocument::HistoryBytes() const {
   size_t n = history_.Bytes();
-  for (const auto& entry : pages_) n += entry.second.History.Bytes();
+  for (const auto& entry : pages_) n += entry.second.History.Bytes() + entry.second.StateBytes;
   return n;
 }
 
 void PicDocument::KeepWithinBudget() {
-  // This page's own cap keeps it within the budget; what the other pages hold gives way.
-  for (auto& entry : pages_)
-    while (HistoryBytes() > budget_ && entry.second.History.DropOldest()) {
+  size_t total = HistoryBytes();
+  while (total > budget_ && !pages_.empty()) {
+    const auto oldest = std::min_element(pages_.begin(), pages_.end(), [](const auto& a, const auto& b) {
+      return a.second.LeftAt < b.second.LeftAt;
+    });
+    PageHistory& left = oldest->second;
+    while (total > budget_ && left.History.Steps() > 0) {
+      const size_t had = left.History.Bytes();
+      left.History.DropOldest();
+      total -= had - left.History.Bytes();
     }
+    // The page's drawing is in its files; without steps its copy serves nothing.
+    if (left.History.Steps() == 0) {
+      total -= left.StateBytes;
+      pages_.erase(oldest);
+    }
+  }
+  // The newest step stays whatever its size, or a large Clear could never be taken back.
+  while (total > budget_ && history_.Steps() > 1) {
+    const size_t had = history_.Bytes();
+    history_.DropOldest();
+    total -= had - history_.Bytes();
+  }
 }
 
 void PicDocument::Rebase() { base_ = Snapshot(); }
@@ -107,15 +128,19 @@ bool PicDocument::Step(bool undo) {
 }
 
 void PicDocument::EnterPage(int32_t page) {
-  if (page_ > 0) pages_[page_] = {std::move(history_), std::move(base_)};
-  history_ = DrawingHistory(budget_);
+  if (page_ > 0 && history_.Steps() > 0) {
+    const size_t stateBytes = StateBytes(base_);
+    pages_[page_] = {std::move(history_), std::move(base_), stateBytes, ++pagesLeft_};
+  }
+  history_ = DrawingHistory(DrawingHistory::kNoCap);
   page_ = page;
   base_ = Snapshot();
-  auto it = pages_.find(page);
-  if (it == pages_.end()) return;
-  // Steps recorded against another drawing (the file changed meanwhile) cannot be replayed.
-  if (it->second.State == base_) history_ = std::move(it->second.History);
-  pages_.erase(it);
+  if (auto it = pages_.find(page); it != pages_.end()) {
+    // Steps recorded against another drawing (the file changed meanwhile) cannot be replayed.
+    if (it->second.State == base_) history_ = std::move(it->second.History);
+    pages_.erase(it);
+  }
+  KeepWithinBudget();
 }
 
 }  // namespace vk

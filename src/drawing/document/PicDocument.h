@@ -17,8 +17,9 @@ class PicDocument {
  public:
   using List = std::vector<std::unique_ptr<TPicBase>>;
 
-  // The pages visited share one history budget: past it, the other pages lose their
-  // oldest steps first, then this page does.
+  // One budget covers every page's steps, those to redo included, and the copy of its
+  // drawing that each page left keeps. Past it, the pages left longest ago give way
+  // first, then this page does, down to its newest step.
   static constexpr size_t kHistoryBudget = DrawingHistory::kDefaultCapBytes;
 
   // CurPic and ClipPic start at a neutral object of no kind.
@@ -52,10 +53,11 @@ class PicDocument {
   bool Redo() { return Step(false); }
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
-  // What the histories of all pages visited hold.
+  // What the histories of all pages visited hold, the copies of the pages left included.
   size_t HistoryBytes() const;
   // Called once a page's drawing is in the list: the page left keeps its history, and
-  // the page entered takes back its own when its drawing is as this editor left it.
+  // the page entered takes back its own when its drawing is as this editor left it. The
+  // page left must be in its files by then: its copy may go with its steps.
   void EnterPage(int32_t page);
   const DrawingHistory& History() const { return history_; }
   // The list as stored: records deselected, numbering left out.
@@ -71,11 +73,16 @@ class PicDocument {
   std::unique_ptr<TPicBase> clipCopy_;  // the clipboard's own copy of a removed object
   DrawingHistory history_;
   DrawingState base_;  // the list as of the last commit
+  // A page left: its steps, and its drawing as they leave it, to check on return that
+  // they still apply. The copy serves only the steps and goes with the last of them.
   struct PageHistory {
     DrawingHistory History;
     DrawingState State;
+    size_t StateBytes = 0;
+    uint64_t LeftAt = 0;  // the pages left longest ago give way first
   };
   std::map<int32_t, PageHistory> pages_;
+  uint64_t pagesLeft_ = 0;
   int32_t page_ = 0;  // 0 until a page is entered
 };
 

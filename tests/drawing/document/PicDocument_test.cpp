@@ -164,5 +164,34 @@ TEST(PicDocument, ThePagesShareOneHistoryBudgetAndThePageInHandKeepsItsSteps) {
   EXPECT_EQ(undone, 20);
 }
 
+TEST(PicDocument, StepsToRedoAndTheCopiesOfThePagesLeftCountInTheBudget) {
+  for (bool undone : {true, false}) {
+    SCOPED_TRACE(undone ? "an Open undone on each page" : "an Open left on each page");
+    PicDocument d(64 * 1024);
+    DrawingState opened[13], left[13];  // by page
+    for (int32_t page = 1; page <= 12; ++page) {
+      const size_t held = d.HistoryBytes(), copy = StateBytes(d.Snapshot());
+      d.FreeAllPics();  // the page arrives without a drawing, and gets one of about 15 KB
+      d.EnterPage(page);
+      EXPECT_TRUE(page != 2 || d.HistoryBytes() == held + copy);
+      for (int i = 0; i < 6; ++i) {
+        d.AppendPic(std::make_unique<TPolyPic>());
+        dynamic_cast<TPolyPic&>(*d.PicList.back()).PolyPoint.assign(300, TPoint{page, i});
+      }
+      d.Commit();
+      opened[page] = d.Snapshot();
+      if (undone) d.Undo();
+      left[page] = d.Snapshot();
+      EXPECT_LE(d.HistoryBytes(), 64u * 1024);
+    }
+    // The page left last keeps its steps, and they still lead to and from its drawing.
+    d.FreeAllPics();
+    for (const DrawingEntry& e : left[11]) d.AppendPic(PicFromEntry(e, 0));
+    d.EnterPage(11);
+    ASSERT_TRUE(undone ? d.Redo() : d.Undo());
+    EXPECT_EQ(d.Snapshot(), undone ? opened[11] : DrawingState{});
+  }
+}
+
 }  // namespace
 }  // namespace vk
