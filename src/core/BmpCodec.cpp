@@ -161,7 +161,8 @@ bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& e
   if (!ReadLayout(data + kFileHeader, size - kFileHeader, l, error) || !ReadMasks(data, size, l, masks, error) ||
       !ReadPalette(data, size, l, palette, error))
     return false;
-  if (!PagePixelsAllowed(l.width, l.height) || static_cast<uint64_t>(l.width) * static_cast<uint64_t>(l.height) > pixelLimit) {
+  const uint64_t pixelCount = static_cast<uint64_t>(l.width) * static_cast<uint64_t>(l.height);
+  if (!PagePixelsAllowed(l.width, l.height) || pixelCount > pixelLimit) {
     error = "unsupported bitmap size";
     return false;
   }
@@ -184,7 +185,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& e
   image.SourceBits = static_cast<uint16_t>(l.bits);
   image.XPelsPerMeter = l.xppm;
   image.YPelsPerMeter = l.yppm;
-  image.Pixels.assign(static_cast<size_t>(l.width) * static_cast<size_t>(l.height), 0);
+  image.Pixels.assign(static_cast<size_t>(pixelCount), 0);
   if (runs) {
     if (!bmp::DecodeRuns(data + pixelOffset, l.imageSize != 0 ? l.imageSize : available, l.bits, palette, image, error))
       return false;

@@ -46,14 +46,16 @@ void DecodeRows(const uint8_t* rows, uint32_t bits, bool topDown, const Palette&
   const size_t width = static_cast<size_t>(out.Width);
   const size_t stride = ((width * bits + 31) / 32) * 4;
   const Channel red(masks.Red), green(masks.Green), blue(masks.Blue);
-  const bool plain32 = bits == 32 && masks.Red == 0x00FF0000u && masks.Green == 0x0000FF00u && masks.Blue == 0x000000FFu;
+  const bool plain32 =
+      bits == 32 && masks.Red == 0x00FF0000u && masks.Green == 0x0000FF00u && masks.Blue == 0x000000FFu;
   for (int32_t row = 0; row < out.Height; ++row) {
     const uint8_t* src = rows + stride * static_cast<size_t>(row);
     uint32_t* dst = out.Row(topDown ? row : out.Height - 1 - row);
     switch (bits) {
       case 24:
         for (size_t x = 0; x < width; ++x, src += 3)
-          dst[x] = static_cast<uint32_t>(src[0]) | (static_cast<uint32_t>(src[1]) << 8) | (static_cast<uint32_t>(src[2]) << 16);
+          dst[x] = static_cast<uint32_t>(src[0]) | (static_cast<uint32_t>(src[1]) << 8) |
+                   (static_cast<uint32_t>(src[2]) << 16);
         break;
       case 32:
         for (size_t x = 0; x < width; ++x, src += 4) {
