@@ -1,8 +1,7 @@
 #include "core/BmpCodec.h"
 
+#include "core/BmpPixels.h"
 #include "core/ByteIO.h"
-
-#include <array>
 
 namespace vk {
 
@@ -20,171 +19,180 @@ uint32_t Get32(const uint8_t* p) {
          (static_cast<uint32_t>(p[3]) << 24);
 }
 
-// Scales a masked channel to 8 bits.
-struct Channel {
-  uint32_t mask = 0;
-  int shift = 0;
-  int bits = 0;
-  explicit Channel(uint32_t m) : mask(m) {
-    if (m == 0) return;
-    while (((m >> shift) & 1u) == 0) ++shift;
-    while (shift + bits < 32 && ((m >> (shift + bits)) & 1u) != 0) ++bits;
-  }
-  uint32_t Take(uint32_t v) const {
-    if (bits == 0) return 0;
-    uint32_t c = (v & mask) >> shift;
-    if (bits >= 8) return c >> (bits - 8);
-    uint32_t maxv = (1u << bits) - 1u;
-    return (c * 255u + maxv / 2) / maxv;
-  }
-};
+constexpr uint32_t kRgb = 0;
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
+constexpr uint32_t kBitFields = 3;
+constexpr uint32_t kAlphaBitFields = 6;
+constexpr size_t kFileHeader = 14;
+constexpr size_t kCoreHeader = 12;
+constexpr size_t kInfoHeader = 40;
 
-}  // namespace
-
-bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& error) {
-  error.clear();
-  if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') {
-    error = "not a bitmap file";
-    return false;
-  }
-  const uint32_t pixelOffset = Get32(data + 10);
-  const uint8_t* h = data + 14;
-  const size_t rest = size - 14;
-  const uint32_t headerSize = Get32(h);
-  if (headerSize < 12 || headerSize > rest) {
-    error = "damaged bitmap header";
-    return false;
-  }
+// What the header says, before any pixel is looked at.
+struct Layout {
   int64_t width = 0;
-  int64_t height = 0;
+  int64_t height = 0;  // made positive; topDown says which way the rows go
+  bool topDown = false;
   uint32_t bits = 0;
-  uint32_t compression = 0;
+  uint32_t compression = kRgb;
+  uint32_t imageSize = 0;
   uint32_t colorsUsed = 0;
   int32_t xppm = 0;
   int32_t yppm = 0;
-  size_t paletteEntry = 4;
-  if (headerSize == 12) {  // the old core header
-    width = static_cast<int64_t>(Get16(h + 4));
-    height = static_cast<int16_t>(Get16(h + 6));
-    bits = Get16(h + 10);
-    paletteEntry = 3;
-  } else {
-    if (headerSize < 40) {
-      error = "damaged bitmap header";
-      return false;
+  size_t headerSize = 0;
+};
+
+std::string CompressionProblem(const Layout& l) {
+  switch (l.compression) {
+    case kRgb:
+      return {};
+    case kRle8:
+    case kRle4: {
+      const uint32_t need = l.compression == kRle8 ? 8 : 4;
+      if (l.bits != need)
+        return "its RLE" + std::to_string(need) + " codes need " + std::to_string(need) + " bits per pixel, not " +
+               std::to_string(l.bits);
+      if (l.topDown) return "a run-length coded picture cannot be stored top-down";
+      return {};
     }
-    width = static_cast<int32_t>(Get32(h + 4));
-    height = static_cast<int32_t>(Get32(h + 8));
-    bits = Get16(h + 14);
-    compression = Get32(h + 16);
-    xppm = static_cast<int32_t>(Get32(h + 24));
-    yppm = static_cast<int32_t>(Get32(h + 28));
-    colorsUsed = Get32(h + 32);
+    case kBitFields:
+    case kAlphaBitFields:
+      if (l.bits != 16 && l.bits != 32)
+        return "colour masks need 16 or 32 bits per pixel, not " + std::to_string(l.bits);
+      return {};
+    case 4:
+      return "it holds a JPEG picture, which only printers take inside a bitmap";
+    case 5:
+      return "it holds a PNG picture, which only printers take inside a bitmap";
+    default:
+      return "its compression type " + std::to_string(l.compression) + " is unknown";
   }
-  const bool topDown = height < 0;
-  if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || !PagePixelsAllowed(width, height)) {
+}
+
+// Reads the header after the 14-byte file header; `h` has at least `rest` >= 4 bytes.
+bool ReadLayout(const uint8_t* h, size_t rest, Layout& l, std::string& error) {
+  const uint32_t headerSize = Get32(h);
+  if (headerSize > rest) {
+    error = "the file ends inside its header";
+    return false;
+  }
+  l.headerSize = headerSize;
+  if (headerSize == kCoreHeader) {  // the OS/2 header: 16-bit unsigned sizes, always bottom-up
+    l.width = Get16(h + 4);
+    l.height = Get16(h + 6);
+    l.bits = Get16(h + 10);
+  } else if (headerSize >= kInfoHeader) {  // the Windows header and its longer versions
+    l.width = static_cast<int32_t>(Get32(h + 4));
+    l.height = static_cast<int32_t>(Get32(h + 8));
+    l.bits = Get16(h + 14);
+    l.compression = Get32(h + 16);
+    l.imageSize = Get32(h + 20);
+    l.xppm = static_cast<int32_t>(Get32(h + 24));
+    l.yppm = static_cast<int32_t>(Get32(h + 28));
+    l.colorsUsed = Get32(h + 32);
+  } else {
+    error = "its header of " + std::to_string(headerSize) + " bytes is not a bitmap header";
+    return false;
+  }
+  l.topDown = l.height < 0;
+  if (l.topDown) l.height = -l.height;  // 64-bit: even INT_MIN turns positive
+  if (l.width <= 0 || l.height == 0) {
+    error = "it is " + std::to_string(l.width) + " x " + std::to_string(l.height) + " pixels";
+    return false;
+  }
+  if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 && l.bits != 32) {
+    error = "it has " + std::to_string(l.bits) + " bits per pixel";
+    return false;
+  }
+  error = CompressionProblem(l);
+  return error.empty();
+}
+
+// The colour masks of 16- and 32-bit pictures. With bit fields they sit right after the
+// 40 bytes of the Windows header, inside a longer header or after a 40-byte one.
+bool ReadMasks(const uint8_t* data, size_t size, const Layout& l, bmp::ColourMasks& m, std::string& error) {
+  if (l.bits == 16) m = {0x7C00u, 0x03E0u, 0x001Fu};
+  if (l.bits == 32) m = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
+  if (l.compression != kBitFields && l.compression != kAlphaBitFields) return true;
+  const size_t at = kFileHeader + kInfoHeader;
+  const size_t length = l.compression == kBitFields ? 12 : 16;  // the alpha mask is not needed
+  if (length > size - at) {
+    error = "the file ends inside its colour masks";
+    return false;
+  }
+  m = {Get32(data + at), Get32(data + at + 4), Get32(data + at + 8)};
+  return true;
+}
+
+// The colour table follows the header: 4 bytes an entry, 3 after the OS/2 header. It may
+// hold fewer entries than the bits can index (colorsUsed); the rest read as black.
+bool ReadPalette(const uint8_t* data, size_t size, const Layout& l, bmp::Palette& palette, std::string& error) {
+  if (l.bits > 8) return true;
+  const size_t full = size_t{1} << l.bits;
+  const size_t count = l.colorsUsed == 0 || l.colorsUsed > full ? full : l.colorsUsed;
+  const size_t entry = l.headerSize == kCoreHeader ? 3 : 4;
+  const size_t at = kFileHeader + l.headerSize;
+  if (count * entry > size - at) {
+    error = "the file ends inside its colour table";
+    return false;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t* e = data + at + i * entry;
+    palette[i] = static_cast<uint32_t>(e[0]) | (static_cast<uint32_t>(e[1]) << 8) | (static_cast<uint32_t>(e[2]) << 16);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& error, uint64_t pixelLimit) {
+  error.clear();
+  if (size < 2 || data[0] != 'B' || data[1] != 'M') {
+    error = "not a bitmap file";
+    return false;
+  }
+  if (size < kFileHeader + 4) {
+    error = "the file ends inside its header";
+    return false;
+  }
+  Layout l;
+  bmp::ColourMasks masks;
+  bmp::Palette palette{};
+  if (!ReadLayout(data + kFileHeader, size - kFileHeader, l, error) || !ReadMasks(data, size, l, masks, error) ||
+      !ReadPalette(data, size, l, palette, error))
+    return false;
+  const uint64_t pixelCount = static_cast<uint64_t>(l.width) * static_cast<uint64_t>(l.height);
+  if (!PagePixelsAllowed(l.width, l.height) || pixelCount > pixelLimit) {
     error = "unsupported bitmap size";
     return false;
   }
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
-    error = "unsupported bits per pixel";
+  const uint32_t pixelOffset = Get32(data + 10);
+  if (pixelOffset > size) {
+    error = "its pixels would start past the end of the file";
     return false;
   }
-  // 0 plain, 3 bit fields, 6 bit fields with alpha
-  if (compression != 0 && !(compression == 3 && (bits == 16 || bits == 32)) && compression != 6) {
-    error = "compressed bitmaps are not supported";
+  const size_t available = size - pixelOffset;
+  const bool runs = l.compression == kRle8 || l.compression == kRle4;
+  const uint64_t stride = ((static_cast<uint64_t>(l.width) * l.bits + 31) / 32) * 4;
+  if (runs ? l.imageSize > available : stride * static_cast<uint64_t>(l.height) > available) {
+    error = "the file is shorter than its pixels";
     return false;
   }
 
-  uint32_t rMask = 0x00FF0000u, gMask = 0x0000FF00u, bMask = 0x000000FFu;
-  if (bits == 16) {
-    rMask = 0x7C00u;
-    gMask = 0x03E0u;
-    bMask = 0x001Fu;
-  }
-  const size_t afterHeader = 14 + headerSize;
-  if (compression == 3 || compression == 6) {
-    // Masks follow a 40-byte header, or sit inside a larger one.
-    if (headerSize == 40) {
-      if (size - afterHeader < 12) {
-        error = "damaged bitmap header";
-        return false;
-      }
-    }
-    const uint8_t* m = data + 14 + 40;
-    rMask = Get32(m);
-    gMask = Get32(m + 4);
-    bMask = Get32(m + 8);
-  }
-
-  std::array<uint32_t, 256> palette{};
-  if (bits <= 8) {
-    size_t count = colorsUsed != 0 ? colorsUsed : (1u << bits);
-    if (count > 256) count = 256;
-    size_t palStart = afterHeader + ((compression == 3 && headerSize == 40) ? 12 : 0);
-    if (palStart > size || count * paletteEntry > size - palStart) {
-      error = "damaged colour table";
+  PixelImage image;
+  image.Width = static_cast<int32_t>(l.width);
+  image.Height = static_cast<int32_t>(l.height);
+  image.SourceBits = static_cast<uint16_t>(l.bits);
+  image.XPelsPerMeter = l.xppm;
+  image.YPelsPerMeter = l.yppm;
+  image.Pixels.assign(static_cast<size_t>(pixelCount), 0);
+  if (runs) {
+    if (!bmp::DecodeRuns(data + pixelOffset, l.imageSize != 0 ? l.imageSize : available, l.bits, palette, image, error))
       return false;
-    }
-    for (size_t i = 0; i < count; ++i) {
-      const uint8_t* e = data + palStart + i * paletteEntry;
-      palette[i] = static_cast<uint32_t>(e[0]) | (static_cast<uint32_t>(e[1]) << 8) | (static_cast<uint32_t>(e[2]) << 16);
-    }
+  } else {
+    bmp::DecodeRows(data + pixelOffset, l.bits, l.topDown, palette, masks, image);
   }
-
-  const uint64_t stride = ((static_cast<uint64_t>(width) * bits + 31) / 32) * 4;
-  if (pixelOffset > size || stride * static_cast<uint64_t>(height) > size - pixelOffset) {
-    error = "the bitmap file is shorter than its pixels";
-    return false;
-  }
-
-  out.Width = static_cast<int32_t>(width);
-  out.Height = static_cast<int32_t>(height);
-  out.SourceBits = static_cast<uint16_t>(bits);
-  out.XPelsPerMeter = xppm;
-  out.YPelsPerMeter = yppm;
-  out.Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-
-  const Channel rc(rMask), gc(gMask), bc(bMask);
-  const bool plain32 = bits == 32 && rMask == 0x00FF0000u && gMask == 0x0000FF00u && bMask == 0x000000FFu;
-  for (int64_t row = 0; row < height; ++row) {
-    const uint8_t* src = data + pixelOffset + stride * static_cast<uint64_t>(row);
-    const int32_t y = static_cast<int32_t>(topDown ? row : height - 1 - row);
-    uint32_t* dst = out.Row(y);
-    switch (bits) {
-      case 24:
-        for (int64_t x = 0; x < width; ++x, src += 3)
-          dst[x] = static_cast<uint32_t>(src[0]) | (static_cast<uint32_t>(src[1]) << 8) | (static_cast<uint32_t>(src[2]) << 16);
-        break;
-      case 32:
-        if (plain32) {
-          for (int64_t x = 0; x < width; ++x, src += 4) dst[x] = Get32(src) & 0x00FFFFFFu;
-        } else {
-          for (int64_t x = 0; x < width; ++x, src += 4) {
-            uint32_t v = Get32(src);
-            dst[x] = bc.Take(v) | (gc.Take(v) << 8) | (rc.Take(v) << 16);
-          }
-        }
-        break;
-      case 16:
-        for (int64_t x = 0; x < width; ++x, src += 2) {
-          uint32_t v = Get16(src);
-          dst[x] = bc.Take(v) | (gc.Take(v) << 8) | (rc.Take(v) << 16);
-        }
-        break;
-      default: {  // 1, 4, 8: palette indices packed high bits first
-        const uint32_t perByte = 8 / bits;
-        const uint32_t mask = (1u << bits) - 1u;
-        for (int64_t x = 0; x < width; ++x) {
-          uint32_t byte = src[static_cast<size_t>(x) / perByte];
-          uint32_t shift = (perByte - 1 - static_cast<uint32_t>(x) % perByte) * bits;
-          dst[x] = palette[(byte >> shift) & mask];
-        }
-        break;
-      }
-    }
-  }
+  out = std::move(image);
   return true;
 }
 

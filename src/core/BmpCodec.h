@@ -33,11 +33,18 @@ uint64_t MaxPagePixels();
 // product wraps.
 bool PagePixelsAllowed(int64_t width, int64_t height);
 
-// Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with bit fields,
-// bottom-up or top-down. On failure returns false with a short reason in `error`.
-bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& error);
+// Decodes what the system's own loaders read: 1, 4, 8, 16 (555 by default), 24 and 32 bits
+// per pixel; uncompressed, with colour masks (bit fields, with or without alpha, which is
+// dropped) or run-length coded (RLE8, RLE4); the OS/2 header and the Windows headers up to
+// V5; bottom-up or top-down; short colour tables. On failure returns false, leaves `out` as
+// it was, and says in `error` what is wrong with the file, as a phrase that follows
+// "cannot be read (...)". `pixelLimit` can only lower the page limit (the fuzzer's runs
+// stay small).
+bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& error,
+               uint64_t pixelLimit = MaxPagePixels());
 
-// Writes a plain bottom-up file with a 40-byte header, 24 or 32 bits per pixel.
+// Writes a plain bottom-up file with a 40-byte header, 24 or 32 bits per pixel. Whatever
+// DecodeBmp read, written at 24 bits (32 for a 32-bit source), reads back pixel for pixel.
 std::vector<uint8_t> EncodeBmp(const PixelImage& image, uint16_t bits);
 
 }  // namespace vk
