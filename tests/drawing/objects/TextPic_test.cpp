@@ -2,6 +2,9 @@
 // effects, fitting the font when resized, and its record.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "ShapeTestSupport.h"
 #include "core/PixelEffects.h"
 #include "drawing/objects/PicFuns.h"
@@ -129,6 +132,91 @@ TEST(TextPic, RendersWithItsEffectsInOrderAndBlackIsTransparent) {
   black->Choosed = true;
   black->Draw(b.C());
   EXPECT_EQ(b.dib.Pixel(20, 30), vk::kColorMagenta);
+}
+
+// Turns the system's font smoothing on for one scope: in the user's settings, where a new
+// process reads it, and in this process's cached copy. Puts back what was there.
+class FontSmoothingOn {
+ public:
+  FontSmoothingOn() {
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                          nullptr, &key_, nullptr) != ERROR_SUCCESS)
+      return;
+    DWORD size = sizeof old_;
+    had_ = ::RegQueryValueExW(key_, L"FontSmoothing", nullptr, nullptr, reinterpret_cast<BYTE*>(old_), &size) ==
+           ERROR_SUCCESS;
+    oldSize_ = size;
+    ::RegSetValueExW(key_, L"FontSmoothing", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"2"), sizeof L"2");
+    ::SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &oldOn_, 0);
+    ::SystemParametersInfoW(SPI_SETFONTSMOOTHING, TRUE, nullptr, 0);
+  }
+  ~FontSmoothingOn() {
+    if (!key_) return;
+    ::SystemParametersInfoW(SPI_SETFONTSMOOTHING, oldOn_, nullptr, 0);
+    if (had_) ::RegSetValueExW(key_, L"FontSmoothing", 0, REG_SZ, reinterpret_cast<const BYTE*>(old_), oldSize_);
+    else ::RegDeleteValueW(key_, L"FontSmoothing");
+    ::RegCloseKey(key_);
+  }
+  FontSmoothingOn(const FontSmoothingOn&) = delete;
+  FontSmoothingOn& operator=(const FontSmoothingOn&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  wchar_t old_[16]{};
+  DWORD oldSize_ = 0;
+  bool had_ = false;
+  BOOL oldOn_ = FALSE;
+};
+
+// The colours (COLORREF) of the non-black pixels of a bitmap, with their counts.
+std::map<uint32_t, size_t> InkColours(const vk::win::Dib& d) {
+  ::GdiFlush();
+  std::map<uint32_t, size_t> ink;
+  for (size_t i = 0; i < static_cast<size_t>(d.Width() * d.Height()); ++i)
+    if (const uint32_t v = d.Bits()[i] & 0xFFFFFFu) ++ink[RGB(v >> 16, (v >> 8) & 0xFF, v & 0xFF)];
+  return ink;
+}
+
+TEST(TextPic, InkHasOnlyTheTextsAndTheEffectsColoursWithSmoothingOn) {
+  FontSmoothingOn smoothing;
+  auto t = Committed("Quill Sample 42", 10, 10, 24);
+  t->PicBrush.Style = vk::kBrushClear;
+  const uint32_t red = t->PicFont.Color, green = vk::kColorGreen;
+  {  // The setting is in force: a font that follows it smooths its edges here.
+    vk::win::Dib d(400, 80);
+    const vk::win::Font f = vk::win::MakeFont(t->PicFont, d.Dc());
+    const HGDIOBJ old = ::SelectObject(d.Dc(), f.Get());
+    ::SetBkMode(d.Dc(), TRANSPARENT);
+    ::SetTextColor(d.Dc(), red);
+    ::TextOutA(d.Dc(), 1, 1, t->Text.Text.c_str(), static_cast<int>(t->Text.Text.size()));
+    ::SelectObject(d.Dc(), old);
+    ASSERT_GT(InkColours(d).size(), 1u) << "font smoothing is not on for this test";
+  }
+  struct Case {
+    const char* what;
+    uint8_t hollow, sided, view3d;
+    std::set<uint32_t> allowed;
+  } cases[] = {{"plain", 0, 0, 0, {red}},
+               {"hollow", 1, 0, 0, {red}},
+               {"outline", 0, 1, 0, {red, green}},
+               {"hollow outline", 1, 1, 0, {red, green}},
+               {"3-D", 0, 0, 1, {red, green}}};
+  for (const Case& c : cases) {
+    t->Hollow = c.hollow;
+    t->Sided = c.sided;
+    t->View3D = c.view3d;
+    vk::win::Dib d(400, 80);  // black: what the transfer leaves alone
+    {
+      vk::win::Canvas canvas(d);
+      t->Draw(canvas);
+    }
+    size_t total = 0;
+    for (const auto& [colour, n] : InkColours(d)) {
+      total += n;
+      EXPECT_TRUE(c.allowed.count(colour)) << c.what << ": " << n << " pixels of colour " << std::hex << colour;
+    }
+    EXPECT_GT(total, 200u) << c.what;
+  }
 }
 
 TEST(TextPic, ResizingByAHandleFitsTheFontAndDraggingTheBodyKeepsIt) {
