@@ -78,6 +78,19 @@ TEST(Mouse, HoverCursorsFollowTheHitCode) {
   });
 }
 
+TEST(Mouse, TheFormLoadsTheDrawingCursorsFromItsOwnModule) {
+  FormSession s("cursors");
+  s.Run([](FormSession& s) {
+    s.OnGui([] {
+      for (int kind : {vk::PIC_LINE, vk::PIC_ARCC, vk::PIC_TEXT}) {
+        const HCURSOR c = vk::PicCursor(kind);
+        EXPECT_NE(c, nullptr) << kind;
+        EXPECT_EQ(c, ::LoadCursorA(::GetModuleHandleW(nullptr), vk::PicCursorResourceName(kind))) << kind;
+      }
+    });
+  });
+}
+
 TEST(Mouse, DraggingEmptyPaperInArrowModeScrollsTheOtherWay) {
   FormSession s("scroll", 2000, 2000);
   s.Run([](FormSession& s) {
