@@ -69,7 +69,7 @@ int FontPixelHeight(const FontAttrs& font, HDC refDc) {
   return -::MulDiv(size, dpi, 72);
 }
 
-LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc) {
+LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc, BYTE quality) {
   LOGFONTA lf{};
   lf.lfHeight = FontPixelHeight(font, refDc);
   lf.lfWeight = (font.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
@@ -79,7 +79,7 @@ LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc) {
   lf.lfCharSet = font.Charset;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfQuality = quality;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   // The face name is ANSI bytes; a longer one than GDI takes is cut, a NUL ends it.
   const size_t n = std::min<size_t>(font.Name.size(), LF_FACESIZE - 1);
@@ -87,8 +87,8 @@ LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc) {
   return lf;
 }
 
-Font MakeFont(const FontAttrs& font, HDC refDc) {
-  const LOGFONTA lf = LogFontFor(font, refDc);
+Font MakeFont(const FontAttrs& font, HDC refDc, BYTE quality) {
+  const LOGFONTA lf = LogFontFor(font, refDc, quality);
   return Font(::CreateFontIndirectA(&lf));
 }
 
@@ -158,7 +158,7 @@ void Canvas::RealizeBrush() {
 
 void Canvas::RealizeFont() {
   if (!fontRealized_ || !SameFontObject(font_, fontSel_)) {
-    vk::win::Font f = MakeFont(font_, dc_);
+    vk::win::Font f = MakeFont(font_, dc_, NONANTIALIASED_QUALITY);
     if (f) {
       HGDIOBJ prev = ::SelectObject(dc_, f.Get());
       if (oldFont_ == nullptr) oldFont_ = prev;

@@ -35,9 +35,9 @@ inline TRect FromRECT(const RECT& r) {
 Pen MakePen(const PenAttrs& pen);
 Brush MakeBrush(const BrushAttrs& brush);
 // Height = -MulDiv(size, LOGPIXELSY of refDc (the screen when null), 72); the name
-// bytes are ANSI.
-Font MakeFont(const FontAttrs& font, HDC refDc);
-LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc);  // what MakeFont asks GDI for
+// bytes are ANSI. Quality is the LOGFONT's: controls follow the system's smoothing.
+Font MakeFont(const FontAttrs& font, HDC refDc, BYTE quality = DEFAULT_QUALITY);
+LOGFONTA LogFontFor(const FontAttrs& font, HDC refDc, BYTE quality = DEFAULT_QUALITY);  // what MakeFont asks for
 int FontPixelHeight(const FontAttrs& font, HDC refDc);  // the negative lfHeight
 int RopForMode(PenMode mode);                           // R2_COPYPEN / R2_XORPEN / R2_NOTXORPEN
 
@@ -89,7 +89,10 @@ class Canvas {
   void PolyBezier(std::span<const TPoint> pts);  // 1 + 3k points
 
   // 8-bit text in the system code page, in the font's colour. A solid brush gives an
-  // opaque background of the brush colour, any other brush a transparent one.
+  // opaque background of the brush colour, any other brush a transparent one. Glyphs are
+  // never smoothed: every pixel is the font's colour or untouched, whatever the system's
+  // font smoothing, because text drawn here is ink that the effects and the transparent
+  // transfer tell from black by its exact colour.
   void TextOut(int x, int y, std::string_view text);
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);

@@ -11,10 +11,10 @@ bool g_editorOpen = false;  // one editor window at a time
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE inst, DWORD reason, LPVOID) {
+  // Nothing from user32 here, under the loader lock: the form loads its cursors itself.
   if (reason == DLL_PROCESS_ATTACH) {
     ::DisableThreadLibraryCalls(inst);
     vk::SetEditorInstance(inst);
-    vk::LoadPicCursors(inst);
   }
   return TRUE;
 }

@@ -83,6 +83,8 @@ HWND TFreePicF::ControlHandle(const char* name) const {
 }
 
 void TFreePicF::ShowModal() {
+  // Once per load of the library, with its own module; never from DllMain.
+  [[maybe_unused]] static const bool cursorsLoaded = (LoadPicCursors(EditorInstance()), true);
   ManifestScope manifest;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&icc);

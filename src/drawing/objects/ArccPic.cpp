@@ -136,7 +136,24 @@ void TArccPic::DragEnd(win::Canvas&, uint8_t hitCode, TRect, int32_t downX, int3
   Bounds = ShapeRect;
 }
 
-void TArccPic::DrawBand(win::Canvas& canvas) { DrawGeometry(canvas, Current()); }
+void TArccPic::DrawBand(win::Canvas& canvas) {
+  DrawGeometry(canvas, Current());
+  // A sector's own end radius is that line already: drawn twice in XOR it would vanish.
+  if (PicArccType == Arcc_Sector) return;
+  std::array<TPoint, 2> radius{Midpoint(ShapeRect.TopLeft(), ShapeRect.BottomRight()), EndPoint};
+  canvas.LPtoDP(radius);
+  canvas.MoveTo(radius[0]);
+  canvas.LineTo(radius[1]);
+}
+
+void TArccPic::DrawGuide(win::Canvas& canvas) {
+  UseOwnTools(canvas);
+  canvas.Brush().Style = kBrushClear;  // the page stays visible inside it
+  std::array<TPoint, 3> pts{ShapeRect.TopLeft(), ShapeRect.BottomRight(), StartPoint};
+  canvas.LPtoDP(pts);
+  // An arc whose ends meet is the whole ellipse, on the very pixels of the arc to come.
+  canvas.Arc(pts[0].X, pts[0].Y, pts[1].X, pts[1].Y, pts[2].X, pts[2].Y, pts[2].X, pts[2].Y);
+}
 
 void TArccPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint p) {
   if (button == TMouseButton::Right) return;
@@ -174,21 +191,24 @@ void TArccPic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState shift, T
 }
 
 void TArccPic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint p) {
-  if (button == TMouseButton::Right) return;
   if (CreateStep == 0) {
-    if (!pressed_) return;
+    if (!pressed_ || button == TMouseButton::Right) return;
     pressed_ = false;
     UseBandTools(canvas, PenMode::Xor);
     if (bandShown_) DrawShape(canvas, ShapeRect.TopLeft(), ShapeRect.BottomRight(), StartPoint, EndPoint);
+    const TRect drawn = ShapeRect;
     ShapeRect = ArcMinimumSize(ShapeRect);
     std::array<TPoint, 3> pts{ShapeRect.TopLeft(), ShapeRect.BottomRight(), p};
     canvas.DPtoLP(pts);
     ShapeRect = {pts[0].X, pts[0].Y, pts[1].X, pts[1].Y};
     StartPoint = EndPoint = pts[2];
+    // The release lies on the small circle, not on the grown one.
+    if (ShapeRect != drawn) StartPoint = EndPoint = OnEllipse(StartPoint);
     Bounds = NormalizeRaised(ShapeRect, kRaiseAfterEdit);
-    // The arc opens from here as the mouse goes round.
-    DrawBand(canvas);
-    bandShown_ = true;
+    // The arc opens from the start point as the mouse goes round, over the whole ellipse
+    // as a guide. The editor's redraw after the end or a cancel takes the guide away.
+    DrawGuide(canvas);
+    bandShown_ = false;
     CreateStep = 1;
     return;
   }

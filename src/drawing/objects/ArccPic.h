@@ -70,10 +70,12 @@ class TArccPic : public TPicBase {
   void DrawGeometry(win::Canvas& canvas, Geometry g);
   // The rubber band of the second phase: the arc and the radius to its end.
   void DrawBand(win::Canvas& canvas);
+  // The whole ellipse in the object's own pen, shown while the end is chosen.
+  void DrawGuide(win::Canvas& canvas);
   TPoint OnEllipse(TPoint p) const;
 
   bool pressed_ = false;    // a press has started the circle
-  bool bandShown_ = false;  // the rubber band is on the surface
+  bool bandShown_ = false;  // the XOR band (circle, or arc and radius) is on the surface
 };
 
 }  // namespace vk

@@ -56,8 +56,9 @@ void TCurvePic::DrawMouseMove(win::Canvas& canvas, TPicType, TShiftState, TPoint
   bandShown_ = true;
 }
 
-void TCurvePic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton button, TShiftState, TPoint) {
-  if (button != TMouseButton::Left || CurvePointNum != kCurvePoints || !bandShown_) return;
+void TCurvePic::DrawMouseUp(win::Canvas& canvas, TPicType, TMouseButton, TShiftState, TPoint) {
+  // The release of whichever button comes first finishes the curve.
+  if (CurvePointNum != kCurvePoints || !bandShown_) return;
   UseBandTools(canvas, PenMode::Xor);
   DrawBand(canvas);
   bandShown_ = false;

@@ -78,6 +78,14 @@ TEST(Mouse, HoverCursorsFollowTheHitCode) {
   });
 }
 
+TEST(Mouse, TheFormLoadsTheDrawingCursorsFromItsOwnModule) {
+  FormSession s("cursors");
+  s.Run([](FormSession& s) {
+    const char* name = vk::PicCursorResourceName(vk::PIC_ARCC);
+    s.OnGui([&] { EXPECT_EQ(vk::PicCursor(vk::PIC_ARCC), ::LoadCursorA(::GetModuleHandleW(nullptr), name)); });
+  });
+}
+
 TEST(Mouse, DraggingEmptyPaperInArrowModeScrollsTheOtherWay) {
   FormSession s("scroll", 2000, 2000);
   s.Run([](FormSession& s) {

@@ -131,6 +131,67 @@ TEST(TextPic, RendersWithItsEffectsInOrderAndBlackIsTransparent) {
   EXPECT_EQ(b.dib.Pixel(20, 30), vk::kColorMagenta);
 }
 
+// Font smoothing on for one scope: in the user's settings and in this process's copy.
+struct FontSmoothingOn {
+  HKEY key = nullptr;
+  wchar_t old[8]{};
+  DWORD size = sizeof old;
+  bool had = false;
+  BOOL was = FALSE;
+  FontSmoothingOn() {
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    had = ::RegQueryValueExW(key, L"FontSmoothing", nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) == 0;
+    ::RegSetValueExW(key, L"FontSmoothing", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"2"), sizeof L"2");
+    ::SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &was, 0);
+    ::SystemParametersInfoW(SPI_SETFONTSMOOTHING, TRUE, nullptr, 0);
+  }
+  ~FontSmoothingOn() {
+    ::SystemParametersInfoW(SPI_SETFONTSMOOTHING, was, nullptr, 0);
+    if (had) ::RegSetValueExW(key, L"FontSmoothing", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), size);
+    else ::RegDeleteValueW(key, L"FontSmoothing");
+    ::RegCloseKey(key);
+  }
+  FontSmoothingOn(const FontSmoothingOn&) = delete;
+  FontSmoothingOn& operator=(const FontSmoothingOn&) = delete;
+};
+
+TEST(TextPic, InkHasOnlyTheTextsAndTheEffectsColoursWithSmoothingOn) {
+  FontSmoothingOn smoothing;
+  auto t = Committed("Quill Sample 42", 10, 10, 24);
+  t->PicBrush.Style = vk::kBrushClear;
+  // Ink pixels of a picture on black, and those that are neither red (the text) nor green
+  // (what the outline and 3-D effects turn red ink into).
+  auto ink = [](const vk::win::Dib& d) {
+    ::GdiFlush();
+    std::pair<size_t, size_t> n;
+    for (int i = 0; i < d.Width() * d.Height(); ++i)
+      if (const uint32_t v = d.Bits()[i] & 0xFFFFFFu) {
+        ++n.first;
+        n.second += v != 0xFF0000u && v != 0x00FF00u;
+      }
+    return n;
+  };
+  vk::win::Dib smoothed(400, 80);  // the setting is in force: a font that follows it smooths here
+  const vk::win::Font font = vk::win::MakeFont(t->PicFont, smoothed.Dc());
+  {
+    const vk::win::SelectGuard use(smoothed.Dc(), font.Get());
+    ::SetBkMode(smoothed.Dc(), TRANSPARENT);
+    ::SetTextColor(smoothed.Dc(), t->PicFont.Color);
+    ::TextOutA(smoothed.Dc(), 1, 1, t->Text.Text.c_str(), static_cast<int>(t->Text.Text.size()));
+  }
+  ASSERT_GT(ink(smoothed).second, 0u) << "font smoothing is off for this test";
+  for (int effect = 0; effect < 4; ++effect) {  // none, hollow, outline, 3-D
+    t->Hollow = effect == 1;
+    t->Sided = effect == 2;
+    t->View3D = effect == 3;
+    vk::win::Dib d(400, 80);  // black, which the transfer leaves alone
+    vk::win::Canvas c(d);
+    t->Draw(c);
+    EXPECT_GT(ink(d).first, 200u) << effect;
+    EXPECT_EQ(ink(d).second, 0u) << effect;
+  }
+}
+
 TEST(TextPic, ResizingByAHandleFitsTheFontAndDraggingTheBodyKeepsIt) {
   Surface s;
   const std::string text = "Fit me";
