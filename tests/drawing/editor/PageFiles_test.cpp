@@ -2,7 +2,6 @@
 // objects read so far stay, and nothing is lost.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -431,38 +430,6 @@ TEST(PageFiles, APagePictureThatCannotBeShownAtFirstEndsTheEditorWithAMessage) {
     EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
   });
   vk::ArmFailPoint(nullptr);
-}
-
-TEST(PageFiles, InputIsHandledWhileTheAwaitedPictureIsStillBeingWritten) {
-  FormSession s("slow-writer");
-  std::string err;
-  pagehost::WritePagePicture(s.Folder(), 9, 700, 500, err);
-  const std::vector<uint8_t> picture = vkt::FileBytes(s.Folder() + "Page9.bmp");
-  std::filesystem::remove(s.Folder() + "Page9.bmp");
-  std::atomic<bool> written{false};
-  s.Run([&](FormSession& s) {
-    GoTo(s, 9);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
-    // The host writes the picture in place in many small pieces; every piece is a change
-    // in the folder the editor watches.
-    std::thread host([&] {
-      HANDLE f = ::CreateFileA((s.Folder() + "Page9.bmp").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-      const size_t piece = picture.size() / 600 + 1;  // done well within the 5 s give-up
-      for (size_t done = 0; done < picture.size(); done += piece) {
-        DWORD put = 0;
-        ::WriteFile(f, picture.data() + done, static_cast<DWORD>(std::min(piece, picture.size() - done)), &put, nullptr);
-        ::Sleep(1);
-      }
-      ::CloseHandle(f);
-      written = true;
-    });
-    bool answeredWhileWriting = false;
-    s.OnGui([&] { answeredWhileWriting = !written; });
-    host.join();
-    EXPECT_TRUE(answeredWhileWriting);
-    EXPECT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 9; }, 8000));
-  });
 }
 
 TEST(PageFiles, DamagedCopiesNeverReplaceAnEarlierOne) {
