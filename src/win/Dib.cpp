@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace vk::win {
 
@@ -55,6 +56,15 @@ bool Dib::Resize(int width, int height) {
   width_ = width;
   height_ = height;
   return true;
+}
+
+void Dib::Swap(Dib& other) noexcept {
+  std::swap(dc_, other.dc_);
+  std::swap(bmp_, other.bmp_);
+  std::swap(oldBmp_, other.oldBmp_);
+  std::swap(bits_, other.bits_);
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
 }
 
 void Dib::Fill(uint32_t color) {

@@ -21,6 +21,8 @@ class Dib {
   // New size; the contents are lost (the new bitmap is black). False when the bitmap
   // cannot be made, leaving the old one in place. Sizes <= 0 give an empty bitmap.
   bool Resize(int width, int height);
+  // Exchanges the two bitmaps with their DCs; nothing is copied and nothing can fail.
+  void Swap(Dib& other) noexcept;
 
   int Width() const { return width_; }
   int Height() const { return height_; }

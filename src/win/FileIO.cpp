@@ -45,43 +45,74 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
   return true;
 }
 
-bool WriteFileReplacing(const std::string& path, const void* data, size_t size, std::string& error) {
-  const std::wstring target = AnsiToWide(path);
-  const std::wstring temp = target + L".tmp" + std::to_wstring(::GetCurrentProcessId());
-  {
-    File f(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!f) {
+StagedFile::~StagedFile() { Discard(); }
+
+void StagedFile::Discard() {
+  if (!temp_.empty()) ::DeleteFileW(temp_.c_str());
+  temp_.clear();
+}
+
+bool StagedFile::Write(const std::string& path, const void* data, size_t size, std::string& error) {
+  Discard();
+  target_ = AnsiToWide(path);
+  const std::wstring temp = target_ + L".tmp" + std::to_wstring(::GetCurrentProcessId());
+  File f(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) {
+    error = LastErrorText(::GetLastError());
+    return false;
+  }
+  temp_ = temp;  // ours from here on: deleted unless committed
+  const auto* p = static_cast<const uint8_t*>(data);
+  size_t done = 0;
+  while (done < size) {
+    DWORD put = 0;
+    DWORD want = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 24));
+    if (!::WriteFile(f.Get(), p + done, want, &put, nullptr) || put == 0) {
       error = LastErrorText(::GetLastError());
+      f.Close();
+      Discard();
       return false;
     }
-    const auto* p = static_cast<const uint8_t*>(data);
-    size_t done = 0;
-    while (done < size) {
-      DWORD put = 0;
-      DWORD want = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 24));
-      if (!::WriteFile(f.Get(), p + done, want, &put, nullptr) || put == 0) {
-        error = LastErrorText(::GetLastError());
-        f.Close();
-        ::DeleteFileW(temp.c_str());
-        return false;
-      }
-      done += put;
-    }
-    if (!::FlushFileBuffers(f.Get())) {
-      // Not every file system supports flushing; the data is still written.
-    }
+    done += put;
   }
-  if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = LastErrorText(::GetLastError());
-    ::DeleteFileW(temp.c_str());
-    return false;
+  if (!::FlushFileBuffers(f.Get())) {
+    // Not every file system supports flushing; the data is still written.
   }
   return true;
 }
 
-bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error) {
-  if (::CopyFileW(AnsiToWide(from).c_str(), AnsiToWide(to).c_str(), FALSE)) return true;
-  error = LastErrorText(::GetLastError());
+bool StagedFile::Commit(std::string& error) {
+  if (temp_.empty()) {
+    error = "nothing was written";
+    return false;
+  }
+  if (!::MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = LastErrorText(::GetLastError());
+    Discard();
+    return false;
+  }
+  temp_.clear();
+  return true;
+}
+
+bool WriteFileReplacing(const std::string& path, const void* data, size_t size, std::string& error) {
+  StagedFile f;
+  return f.Write(path, data, size, error) && f.Commit(error);
+}
+
+bool CopyFileToFreeName(const std::string& from, const std::string& name, std::string& copied, std::string& error) {
+  const std::wstring source = AnsiToWide(from);
+  for (unsigned n = 1; n < 100000; ++n) {
+    copied = n == 1 ? name : name + "." + std::to_string(n);
+    // Failing when the name exists is what keeps an earlier copy.
+    if (::CopyFileW(source.c_str(), AnsiToWide(copied).c_str(), TRUE)) return true;
+    const DWORD e = ::GetLastError();
+    if (e != ERROR_FILE_EXISTS && e != ERROR_ALREADY_EXISTS) {
+      error = LastErrorText(e);
+      return false;
+    }
+  }
+  error = "every name for the copy is taken";
   return false;
 }
 

@@ -16,8 +16,26 @@ inline bool WriteFileReplacing(const std::string& path, const std::vector<uint8_
   return WriteFileReplacing(path, bytes.data(), bytes.size(), error);
 }
 
-// Copies a file over another (an older copy there is replaced).
-bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error);
+// A file written beside its target under a temporary name and moved over the target by
+// Commit. Until then the target is untouched; an uncommitted temporary file is deleted.
+class StagedFile {
+ public:
+  StagedFile() = default;
+  ~StagedFile();
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  bool Write(const std::string& path, const void* data, size_t size, std::string& error);
+  bool Commit(std::string& error);
+
+ private:
+  void Discard();
+  std::wstring target_, temp_;
+};
+
+// Copies a file to the first of name, name.2, name.3 ... that does not exist yet, so an
+// earlier copy is never replaced; copied names the one made.
+bool CopyFileToFreeName(const std::string& from, const std::string& name, std::string& copied, std::string& error);
 
 bool FileExists(const std::string& path);
 bool DeleteFileIfExists(const std::string& path);

@@ -47,11 +47,13 @@ void PicDocument::DeselectAll() {
   for (auto& p : PicList) p->Choosed = false;
 }
 
-DrawingState PicDocument::Snapshot() const {
+DrawingState PicDocument::Snapshot() const { return SnapshotOf(PicList); }
+
+DrawingState PicDocument::SnapshotOf(const List& pics) {
   DrawingState s;
-  s.reserve(PicList.size());
+  s.reserve(pics.size());
   // Numbered alike, so that an object moved along by an insertion or removal is unchanged.
-  for (const auto& p : PicList) s.push_back(StoredEntry(*p, 0));
+  for (const auto& p : pics) s.push_back(StoredEntry(*p, 0));
   return s;
 }
 
@@ -127,14 +129,42 @@ bool PicDocument::Step(bool undo) {
   return true;
 }
 
-void PicDocument::EnterPage(int32_t page) {
-  if (page_ > 0 && history_.Steps() > 0) {
-    const size_t stateBytes = StateBytes(base_);
-    pages_[page_] = {std::move(history_), std::move(base_), stateBytes, ++pagesLeft_};
+void PicDocument::EnterPage(int32_t page) { Enter(page, Snapshot()); }
+
+void PicDocument::SwitchPage(int32_t page, List pics) {
+  // The clipboard's object may be one of the objects that go: its copy is made first.
+  std::unique_ptr<TPicBase> clip;
+  for (const auto& p : PicList)
+    if (p.get() == ClipPic) {
+      clip = p->CreateEmpty();
+      clip->Assign(*p);
+      clip->PicIndex = -1;
+      clip->Choosed = false;
+    }
+  DrawingState entered = SnapshotOf(pics);
+  // Enter allocates before it changes anything; what follows it cannot fail.
+  Enter(page, std::move(entered));
+  if (clip) {
+    clipCopy_ = std::move(clip);
+    ClipPic = clipCopy_.get();
   }
-  history_ = DrawingHistory(DrawingHistory::kNoCap);
+  CurPic = nullptr;
+  PicList.swap(pics);  // the page left's objects go with pics
+}
+
+void PicDocument::Enter(int32_t page, DrawingState entered) {
+  // Allocations first (a deque allocates even when empty), then only moves and swaps.
+  DrawingHistory fresh(DrawingHistory::kNoCap);
+  if (page_ > 0 && history_.Steps() > 0) {
+    PageHistory& left = pages_.try_emplace(page_).first->second;
+    left.StateBytes = StateBytes(base_);
+    left.LeftAt = ++pagesLeft_;
+    left.History = std::move(history_);
+    left.State = std::move(base_);
+  }
+  history_ = std::move(fresh);
   page_ = page;
-  base_ = Snapshot();
+  base_ = std::move(entered);
   if (auto it = pages_.find(page); it != pages_.end()) {
     // Steps recorded against another drawing (the file changed meanwhile) cannot be replayed.
     if (it->second.State == base_) history_ = std::move(it->second.History);

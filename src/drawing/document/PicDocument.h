@@ -59,11 +59,17 @@ class PicDocument {
   // the page entered takes back its own when its drawing is as this editor left it. The
   // page left must be in its files by then: its copy may go with its steps.
   void EnterPage(int32_t page);
+  // Replaces the list with another page's drawing and enters that page, all or nothing:
+  // what can fail (copies, allocations) runs before anything changes.
+  void SwitchPage(int32_t page, List pics);
   const DrawingHistory& History() const { return history_; }
   // The list as stored: records deselected, numbering left out.
   DrawingState Snapshot() const;
 
  private:
+  static DrawingState SnapshotOf(const List& pics);
+  // Enters page with its drawing as entered; the leaving page's history is kept first.
+  void Enter(int32_t page, DrawingState entered);
   void ForgetObject(const TPicBase* pic);
   void KeepWithinBudget();
   bool Step(bool undo);

@@ -8,19 +8,24 @@
 
 namespace vk {
 
-bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
-                     std::string& error) {
+std::vector<uint8_t> EncodeDrawingFile(const PicListType& pics, DrawingSignature signature) {
   FailPoint("drawing-writer");
   std::vector<DrawingEntry> entries;
   entries.reserve(pics.size());
   // Stored deselected and numbered by position, whatever the objects show now.
   for (size_t i = 0; i < pics.size(); ++i) entries.push_back(StoredEntry(*pics[i], static_cast<int32_t>(i)));
-  return win::WriteFileReplacing(path, EncodeDrawing(entries, signature), error);
+  return EncodeDrawing(entries, signature);
+}
+
+bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
+                     std::string& error) {
+  return win::WriteFileReplacing(path, EncodeDrawingFile(pics, signature), error);
 }
 
 DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, std::string& error) {
   std::vector<uint8_t> bytes;
   if (!win::ReadWholeFile(path, bytes, error)) return DrawingLoadOutcome::CannotRead;
+  FailPoint("drawing-reader");
   const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
   if (result.Status == DrawingReadStatus::BadFormatMark) return DrawingLoadOutcome::BadFormat;
   for (const DrawingEntry& e : result.Entries) {

@@ -12,6 +12,8 @@ namespace vk {
 
 using PicListType = std::vector<std::unique_ptr<TPicBase>>;
 
+// The drawing file's bytes: every object stored deselected and numbered by its position.
+std::vector<uint8_t> EncodeDrawingFile(const PicListType& pics, DrawingSignature signature);
 // Every object stored deselected and numbered by its position. Replaces the file only
 // once the new one is complete.
 bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,

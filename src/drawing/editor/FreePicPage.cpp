@@ -65,12 +65,9 @@ bool TFreePicF::WriteDrawing(const std::string& fileName, DrawingSignature signa
   return SaveDrawingFile(PicList, fileName, signature, error);
 }
 
-bool TFreePicF::ReadDrawing(const std::string& fileName) {
+bool TFreePicF::ReadDrawing(const std::string& fileName, PicDocument::List& pics) {
   std::string error;
-  const DrawingLoadOutcome outcome = LoadDrawingFile(fileName, PicList, error);
-  // What could not be read whole must not be overwritten unseen: the next save keeps it.
-  if (outcome != DrawingLoadOutcome::Ok) damagedDrawing_ = fileName;
-  switch (outcome) {
+  switch (LoadDrawingFile(fileName, pics, error)) {
     case DrawingLoadOutcome::Ok:
       return true;
     case DrawingLoadOutcome::CannotRead:
@@ -83,12 +80,9 @@ bool TFreePicF::ReadDrawing(const std::string& fileName) {
       ShowError("The drawing file " + QuotedPath(fileName) + " ends early; the objects before the damage were loaded.");
       return false;
   }
+  // Whatever else the reader says, the file was not read whole.
+  ShowError("The drawing file " + QuotedPath(fileName) + " could not be read whole.");
   return false;
-}
-
-bool TFreePicF::WriteDescription(std::string& error) {
-  const std::string text = DescriptionText(PicList);
-  return win::WriteFileReplacing(IniFileName, text.data(), text.size(), error);
 }
 
 bool TFreePicF::SavePage(int32_t page) {
@@ -105,52 +99,101 @@ bool TFreePicF::SavePage(int32_t page) {
 
 bool TFreePicF::SavePageFiles(int32_t page) {
   const std::string picture = PagePicturePath(page);
+  const std::string drawing = win::ChangeExtension(picture, ".fdf");
+  const std::string description = win::DirectoryWithSeparator(PageFile) + std::to_string(page) + ".ini";
   RedrawAll(true, false);
   std::string error;
+  // The three files are written beside their targets first; a failure up to the renames
+  // leaves all three as they were.
+  win::StagedFile pictureFile, drawingFile, descriptionFile;
   // The page picture goes back without the drawing. When it is the very file we show and
   // it has not changed, it already is exactly that, and the host's bytes are kept as they
   // are. A picture that could not be read is not replaced by the white stand-in.
-  if (page_.Loaded() && !page_.UpToDate(picture)) {
+  const bool writePicture = page_.Loaded() && !page_.UpToDate(picture);
+  if (writePicture) {
     const PixelImage& img = page_.Image();
-    if (!win::WriteFileReplacing(picture, EncodeBmp(img, img.SourceBits == 32 ? 32 : 24), error)) {
+    const std::vector<uint8_t> bytes = EncodeBmp(img, img.SourceBits == 32 ? 32 : 24);
+    if (!pictureFile.Write(picture, bytes.data(), bytes.size(), error)) {
       ShowError("The page picture " + QuotedPath(picture) + " could not be written: " + error);
       return false;
     }
   }
-  const std::string drawing = win::ChangeExtension(picture, ".fdf");
-  const bool keepDamaged = !damagedDrawing_.empty() && win::SamePath(damagedDrawing_, drawing) &&
-                           win::FileExists(drawing);
-  if (keepDamaged && !win::CopyFileReplacing(drawing, drawing + ".damaged", error)) {
-    ShowError("The damaged drawing file " + QuotedPath(drawing) + " could not be kept as " +
-              QuotedPath(drawing + ".damaged") + ", so it was not replaced: " + error);
-    return false;
-  }
-  if (!WriteDrawing(drawing, DrawingSignature::Page2011, error)) {
+  const std::vector<uint8_t> drawingBytes = EncodeDrawingFile(PicList, DrawingSignature::Page2011);
+  if (!drawingFile.Write(drawing, drawingBytes.data(), drawingBytes.size(), error)) {
     ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
     return false;
   }
+  const std::string text = DescriptionText(PicList);
+  if (!descriptionFile.Write(description, text.data(), text.size(), error)) {
+    ShowError("The page description " + QuotedPath(description) + " could not be written: " + error);
+    return false;
+  }
+  // A drawing file that could not be read whole is copied before anything replaces it,
+  // under a name no earlier copy has.
+  const bool keepDamaged = !damagedDrawing_.empty() && win::SamePath(damagedDrawing_, drawing) &&
+                           win::FileExists(drawing);
+  std::string copy;
+  if (keepDamaged && !win::CopyFileToFreeName(drawing, drawing + ".damaged", copy, error)) {
+    ShowError("The damaged drawing file " + QuotedPath(drawing) + " could not be kept as " +
+              QuotedPath(copy) + ", so it was not replaced: " + error);
+    return false;
+  }
   if (keepDamaged) damagedDrawing_.clear();
-  IniFileName = win::DirectoryWithSeparator(PageFile) + std::to_string(page) + ".ini";
-  if (!WriteDescription(error)) {
-    ShowError("The page description " + QuotedPath(IniFileName) + " could not be written: " + error);
+  // The renames. One that fails ends the save as failed: the files renamed before it are
+  // the new ones, the rest (and the failed one) keep their old contents, and the drawing
+  // stays in the editor, so the next save writes all three again.
+  if (writePicture && !pictureFile.Commit(error)) {
+    ShowError("The page picture " + QuotedPath(picture) + " could not be written: " + error);
+    return false;
+  }
+  if (!drawingFile.Commit(error)) {
+    ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
+    return false;
+  }
+  IniFileName = description;
+  if (!descriptionFile.Commit(error)) {
+    ShowError("The page description " + QuotedPath(description) + " could not be written: " + error);
     return false;
   }
   return true;
 }
 
-bool TFreePicF::LoadPage(int32_t page) {
-  const std::string picture = PagePicturePath(page);
-  if (!win::FileExists(picture)) return false;
+bool TFreePicF::SwitchToPage(int32_t page, ReadyPicture& ready, const std::string& readError) {
+  std::string picture = PagePicturePath(page);
   const std::string drawing = win::ChangeExtension(picture, ".fdf");
-  if (!win::FileExists(drawing)) return false;
-  PageFile = picture;
-  ClearPics();
-  CurPic = nullptr;
+  const bool unreadable = !ready.Source.Loaded();
+  // Everything that can fail comes first; until the page is taken, the editor shows the
+  // page it has, with its drawing and history.
+  PicDocument::List pics;
+  std::string damaged;
+  std::string why;
+  try {
+    if (unreadable && !ready.Source.StandIn(picture, ImageWidth, ImageHeight)) {
+      why = StandInTooLargeText(picture, readError);
+    } else if (PreparePicture(ready, why)) {
+      // A drawing file that cannot be read whole does not hold the page back: the page
+      // shows with what could be read, and the file is kept aside before a save replaces it.
+      if (win::FileExists(drawing) && !ReadDrawing(drawing, pics)) damaged = drawing;
+      if (unreadable) ShowError(UnreadablePictureText(picture, readError));
+      drawing_.SwitchPage(page, std::move(pics));  // all or nothing, and the last step that can fail
+    }
+  } catch (const std::bad_alloc&) {
+    why = "there is not enough memory to load it.";
+  } catch (const std::exception& e) {
+    why = e.what();
+  }
+  if (!why.empty()) {
+    ShowError("Page " + std::to_string(page) + " could not be shown, so the editor stays on page " +
+              std::to_string(PageNo) + ": " + why);
+    ::SetWindowTextW(ControlHandle("edtPage"), std::to_wstring(PageNo).c_str());
+    return false;
+  }
+  ShowPicture(ready);
+  PageFile = std::move(picture);
+  PageNo = page;
+  damagedDrawing_ = std::move(damaged);
+  for (int n = 8; n <= 18; ++n) SetButtonDown(("SpeedButton" + std::to_string(n)).c_str(), false);
   SetMode(kModeArrow);
-  RedrawAll(false, true);
-  ReadDrawing(drawing);
-  CurPic = nullptr;
-  drawing_.EnterPage(page);
   RedrawAll(false, true);
   return true;
 }
@@ -209,29 +252,17 @@ void TFreePicF::tmrPageTimer() {
   if (!win::FileExists(picture)) return;
   // A picture that is still being written cannot be read yet: wait for the next change or
   // poll, and give up on it (the error box, a white page) only after a while.
+  ReadyPicture ready;
   std::string error;
-  const PageSource::Result r = page_.TryLoad(picture, error);
+  const PageSource::Result r = ready.Source.TryLoad(picture, error);
+  lastPageReadMs_ = PageReadClock();
   if (r == PageSource::Result::Failed) {
     const uint64_t now = ::GetTickCount64();
     if (unreadableSince_ == 0) unreadableSince_ = now;
     if (now - unreadableSince_ < kUnreadablePageMs) return;
-  } else {
-    AdoptPageImage(r, error);
   }
-  const std::string drawing = win::ChangeExtension(picture, ".fdf");
-  if (win::FileExists(drawing)) {
-    StopWaitingForPage();
-    if (LoadPage(GotoPageNo)) PageNo = GotoPageNo;
-  } else {
-    PageFile = picture;
-    ClearPics();
-    CurPic = nullptr;
-    drawing_.EnterPage(GotoPageNo);
-    SetMode(kModeArrow);
-    RedrawAll(false, true);
-    PageNo = GotoPageNo;
-    StopWaitingForPage();
-  }
+  StopWaitingForPage();
+  SwitchToPage(GotoPageNo, ready, error);
 }
 
 void TFreePicF::SpeedButton3Click() {
@@ -260,7 +291,10 @@ void TFreePicF::SpeedButton2Click() {
   const std::string name = AskFileName(form_, false, L"自由画图文件(*.fdf)", L"*.fdf", L"fdf");
   if (name.empty()) return;
   SpeedButton1Click();
-  ReadDrawing(name);
+  // Only the page's own drawing file is ever replaced by a save; another damaged file
+  // opened here must not take the place of the page's record of damage.
+  if (!ReadDrawing(name, PicList) && win::SamePath(name, win::ChangeExtension(PageFile, ".fdf")))
+    damagedDrawing_ = name;
   CurPic = nullptr;
   RedrawAll(false, true);
 }

@@ -39,7 +39,7 @@ void TFreePicF::EndTextEdit(bool cancel) {
   // user hears what was left out.
   const bool typed = t->InputMode && ::GetWindowTextLengthW(t->EditWindow()) > 0;
   const bool accept = !cancel && typed && !t->EditMode;
-  t->Canvas = imageCanvas_.get();
+  t->Canvas = imageCanvas_ ? &*imageCanvas_ : nullptr;
   if (accept) t->SetText({kTextKeyAccept, t->EditText()});
   else t->SetText({kTextKeyCancel, {}});
 }
@@ -65,7 +65,7 @@ void TFreePicF::N11Click() {
                                  (lf.lfUnderline ? kFontUnderline : 0) | (lf.lfStrikeOut ? kFontStrikeOut : 0));
   f.Color = cf.rgbColors;
   text->PicFont = f;
-  text->Canvas = imageCanvas_.get();
+  text->Canvas = imageCanvas_ ? &*imageCanvas_ : nullptr;
   text->SetText({kTextKeyAccept, text->Text.Text});
   RedrawAll(false, true);
 }

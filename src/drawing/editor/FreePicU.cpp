@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/EditorWindows.h"
+#include "drawing/editor/TestFailPoint.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PicFuns.h"
 #include "drawing/objects/TextPic.h"
@@ -19,6 +21,37 @@ namespace vk {
 namespace {
 
 bool Intersects(const TRect& a, const TRect& b) { return !Intersect(a, b).IsEmpty(); }
+
+// Disables the host's visible windows while the editor is open, and enables them again
+// however the editor ends, an exception included.
+class HostWindowsDisabled {
+ public:
+  explicit HostWindowsDisabled(HWND form) : form_(form) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &HostWindowsDisabled::Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~HostWindowsDisabled() {
+    for (HWND w : disabled_)
+      if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+  }
+  HostWindowsDisabled(const HostWindowsDisabled&) = delete;
+  HostWindowsDisabled& operator=(const HostWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND w, LPARAM self) {
+    auto* d = reinterpret_cast<HostWindowsDisabled*>(self);
+    if (w == d->form_ || !::IsWindowVisible(w) || !::IsWindowEnabled(w)) return TRUE;
+    try {
+      d->disabled_.push_back(w);  // remembered first: only what is remembered is disabled
+    } catch (const std::bad_alloc&) {
+      return TRUE;
+    }
+    ::EnableWindow(w, FALSE);
+    return TRUE;
+  }
+
+  HWND form_;
+  std::vector<HWND> disabled_;
+};
 
 // Copies the rows of rc from one 32-bit picture to another of the same size.
 void CopyPixels(const uint32_t* src, uint32_t* dst, int32_t width, const TRect& rc) {
@@ -94,41 +127,16 @@ void TFreePicF::ShowModal() {
   if (!form_) return;
   CreateControls();
 
-  // Modal: the host's other windows wait until the editor closes.
-  const DWORD thread = ::GetCurrentThreadId();
-  ::EnumThreadWindows(thread, &TFreePicF::DisableHostWindow, reinterpret_cast<LPARAM>(this));
-
-  ::ShowWindow(form_, SW_SHOW);
-  FormShow();
-  ::SetTimer(form_, EditorWindows::kTimerApply, 1000, nullptr);
-
-  MSG msg;
-  while (!closed_) {
-    // While a page is awaited, a change in its folder wakes the loop as a message does.
-    HANDLE watch = waitingForPage_ ? pageFolderWatch_.Get() : nullptr;
-    if (watch && watch != INVALID_HANDLE_VALUE) {
-      if (::MsgWaitForMultipleObjectsEx(1, &watch, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
-        ::FindNextChangeNotification(watch);
-        win::Guarded(form_, 0, [&] { tmrPageTimer(); return 0; });
-        continue;
-      }
-      if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
-    } else if (::GetMessageW(&msg, nullptr, 0, 0) < 0) {
-      break;
+  {
+    // Modal: the host's other windows wait until the editor closes.
+    HostWindowsDisabled modal(form_);
+    ::ShowWindow(form_, SW_SHOW);
+    if (FormShow()) {
+      ::SetTimer(form_, EditorWindows::kTimerApply, 1000, nullptr);
+      RunModalLoop();
     }
-    if (msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
-      break;
-    }
-    if (win::Guarded(form_, false, [&] { return PreviewZoom(msg); })) continue;
-    win::Guarded(form_, false, [&] { return PreviewKey(msg); });
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
   }
 
-  for (HWND w : disabledOwners_)
-    if (::IsWindow(w)) ::EnableWindow(w, TRUE);
-  disabledOwners_.clear();
   ::KillTimer(form_, EditorWindows::kTimerApply);
   ::KillTimer(form_, EditorWindows::kTimerPage);
   pageFolderWatch_.Reset();
@@ -139,18 +147,63 @@ void TFreePicF::ShowModal() {
   props_.clear();
 }
 
-BOOL CALLBACK TFreePicF::DisableHostWindow(HWND w, LPARAM self) {
-  auto* f = reinterpret_cast<TFreePicF*>(self);
-  if (w != f->form_ && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
-    ::EnableWindow(w, FALSE);
-    f->disabledOwners_.push_back(w);
-  }
-  return TRUE;
+uint64_t TFreePicF::PageReadClock() {
+  // The tick count can move in 16 ms steps, too coarse for gaps of a few milliseconds.
+  LARGE_INTEGER f{}, c{};
+  ::QueryPerformanceFrequency(&f);
+  ::QueryPerformanceCounter(&c);
+  return static_cast<uint64_t>(c.QuadPart) * 1000u / static_cast<uint64_t>(f.QuadPart);
 }
 
-void TFreePicF::FormShow() {
-  // 1-2: the work bitmap takes the page picture's size.
-  RefreshPage();
+void TFreePicF::RunModalLoop() {
+  // false on WM_QUIT, which ends the loop.
+  auto handle = [&](MSG& msg) {
+    if (msg.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop must see it too
+      return false;
+    }
+    if (win::Guarded(form_, false, [&] { return PreviewZoom(msg); })) return true;
+    win::Guarded(form_, false, [&] { return PreviewKey(msg); });
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+    return true;
+  };
+  MSG msg;
+  while (!closed_) {
+    // Input always goes first; the awaited page is looked at only when no message waits.
+    if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (!handle(msg)) break;
+      continue;
+    }
+    HANDLE watch = waitingForPage_ ? pageFolderWatch_.Get() : nullptr;
+    if (!watch || watch == INVALID_HANDLE_VALUE) {
+      if (::GetMessageW(&msg, nullptr, 0, 0) < 0 || !handle(msg)) break;
+      continue;
+    }
+    // A change in the page folder is read at most every few milliseconds: a picture being
+    // written changes many times, and each read takes the whole file.
+    DWORD timeout = INFINITE;
+    if (pageChangeSeen_) {
+      const uint64_t since = PageReadClock() - lastPageReadMs_;
+      if (since >= kPageReadGapMs) {
+        pageChangeSeen_ = false;
+        win::Guarded(form_, 0, [&] { tmrPageTimer(); return 0; });
+        continue;
+      }
+      timeout = static_cast<DWORD>(kPageReadGapMs - since);
+    }
+    const DWORD handles = pageChangeSeen_ ? 0 : 1;
+    if (::MsgWaitForMultipleObjectsEx(handles, &watch, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 &&
+        handles == 1) {
+      ::FindNextChangeNotification(watch);
+      pageChangeSeen_ = true;
+    }
+  }
+}
+
+bool TFreePicF::FormShow() {
+  // 1-2: the work bitmap takes the page picture's size; without one there is no page to edit.
+  if (!RefreshPage()) return false;
   // 3: the page number is the file name without "Page" and ".bmp".
   const std::string numberText = PageNumberText(win::FileNamePart(PageFile));
   ::SetWindowTextW(ControlHandle("edtPage"), win::AnsiToWide(numberText).c_str());
@@ -177,52 +230,84 @@ void TFreePicF::FormShow() {
     if (bigIcon_) ::SendMessageW(form_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
     if (smallIcon_) ::SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   }
+  return true;
 }
 
-void TFreePicF::RefreshPage() {
-  std::string error;
+bool TFreePicF::RefreshPage() {
   if (fullRebuild_) page_.Invalidate();
-  AdoptPageImage(page_.Refresh(PageFile, ImageWidth, ImageHeight, error), error);
-}
-
-void TFreePicF::AdoptPageImage(PageSource::Result r, const std::string& error) {
-  if (r == PageSource::Result::Unchanged) return;
-  needFull_ = true;
-  const PixelImage& img = page_.Image();
-  if ((WorkBmp.Width() != img.Width || WorkBmp.Height() != img.Height) && !SetPictureSize(img.Width, img.Height) &&
-      form_)
-    ShowError("There is not enough memory to show a page of " + std::to_string(img.Width) + " x " +
-              std::to_string(img.Height) + " pixels.");
-  if (r == PageSource::Result::Failed && form_) {
-    ShowError("The page picture " + QuotedPath(PageFile) + " cannot be read (" + error +
-              "). The drawing goes on over a white page.");
+  ReadyPicture ready;
+  std::string error;
+  const PageSource::Result r = page_.ReadChanged(PageFile, ready.Source, error);
+  if (r == PageSource::Result::Unchanged) return true;
+  // A picture that changed but cannot be shown leaves the one shown, until it changes again.
+  if (r == PageSource::Result::Failed && !ready.Source.StandIn(PageFile, ImageWidth, ImageHeight)) {
+    page_.KeepPictureFor(ready.Source);
+    if (form_) ShowError(StandInTooLargeText(PageFile, error));
+    return false;
   }
+  std::string sizeError;
+  if (!PreparePicture(ready, sizeError)) {
+    page_.KeepPictureFor(ready.Source);
+    if (form_) ShowError(sizeError);
+    return false;
+  }
+  ShowPicture(ready);
+  if (r == PageSource::Result::Failed && form_) ShowError(UnreadablePictureText(PageFile, error));
+  return true;
 }
 
-bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
+std::string TFreePicF::UnreadablePictureText(const std::string& picture, const std::string& error) const {
+  return "The page picture " + QuotedPath(picture) + " cannot be read (" + error +
+         "). The drawing goes on over a white page.";
+}
+
+std::string TFreePicF::StandInTooLargeText(const std::string& picture, const std::string& error) const {
+  return "The page picture " + QuotedPath(picture) + " cannot be read (" + error + "), and a white page of " +
+         std::to_string(std::max(ImageWidth, 1)) + " x " + std::to_string(std::max(ImageHeight, 1)) +
+         " pixels cannot stand in for it: a page may have at most " + std::to_string(MaxPagePixels()) + " pixels.";
+}
+
+bool TFreePicF::PreparePicture(ReadyPicture& ready, std::string& error) {
+  const PixelImage& img = ready.Source.Image();
+  if (workCanvas_ && img.Width == WorkBmp.Width() && img.Height == WorkBmp.Height()) return true;
+  auto bitmaps = std::make_unique<PagePictures>();
+  // Both are made before either replaces the ones shown: a page never shows with two
+  // bitmaps of different sizes. The second is where memory runs out first.
+  if (!bitmaps->Work.Resize(img.Width, img.Height) || FailPointHit("second-page-bitmap") ||
+      !bitmaps->Image.Resize(img.Width, img.Height)) {
+    error = "There is not enough memory to show a page of " + std::to_string(img.Width) + " x " +
+            std::to_string(img.Height) + " pixels.";
+    return false;
+  }
+  ready.Bitmaps = std::move(bitmaps);
+  return true;
+}
+
+void TFreePicF::ShowPicture(ReadyPicture& ready) {
+  page_ = std::move(ready.Source);
+  needFull_ = true;
+  if (!ready.Bitmaps) return;
   imageCanvas_.reset();
   workCanvas_.reset();
-  const bool ok = WorkBmp.Resize(width, height) && imageBmp_.Resize(width, height);
-  if (!ok) {
-    // Keep the two bitmaps the same size, whatever they are.
-    imageBmp_.Resize(WorkBmp.Width(), WorkBmp.Height());
-  }
-  width = WorkBmp.Width();
-  height = WorkBmp.Height();
-  workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
-  imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
+  WorkBmp.Swap(ready.Bitmaps->Work);
+  imageBmp_.Swap(ready.Bitmaps->Image);
+  ready.Bitmaps.reset();  // the previous page's bitmaps
+  workCanvas_.emplace(WorkBmp);
+  imageCanvas_.emplace(imageBmp_);
   workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
   imageCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
-  if (TTextPic* t = TextTool()) t->Canvas = imageCanvas_.get();  // an open entry draws there
+  if (TTextPic* t = TextTool()) t->Canvas = &*imageCanvas_;  // an open entry draws there
   ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
   taint_ = {};
   tracker_.Reset();
-  if (image1_) {
-    ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    CenterImage();
-    if (fit_) FitPage();  // a page of another size fits too
-  }
-  return ok;
+  PicturesResized();
+}
+
+void TFreePicF::PicturesResized() {
+  if (!image1_) return;
+  ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  CenterImage();
+  if (fit_) FitPage();  // a page of another size fits too
 }
 
 void TFreePicF::RedrawAll(bool deselect, bool show) {
@@ -260,7 +345,8 @@ void TFreePicF::RedrawAll(bool deselect, bool show) {
     TRect r = Intersect(Union(unshown_, taint_), full);
     unshown_ = {};
     taint_ = {};
-    if (!r.IsEmpty()) {
+    // The two bitmaps are only ever sized together; a copy between sizes must never run.
+    if (!r.IsEmpty() && imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
       ::GdiFlush();
       CopyPixels(WorkBmp.Bits(), imageBmp_.Bits(), full.Right, r);
       ShowRect(r);

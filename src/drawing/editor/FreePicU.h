@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,14 +88,30 @@ class TFreePicF {
   // --- life of the form ---
   void CreateControls();
   void AddToolTips();
-  void FormShow();
+  bool FormShow();  // false: the page cannot be shown (the user was told) and the editor ends
   bool FormClose();  // false keeps the window open (a failed save)
   void FormResize();
   void CreateTools();
   void FreeTools();
   void CenterImage();
   void PlaceImage();
-  bool SetPictureSize(int32_t width, int32_t height);  // false: the old size stays
+  // Both page bitmaps at one new size, made aside before either replaces the ones shown,
+  // so the two are always the same size.
+  struct PagePictures {
+    win::Dib Work, Image;
+  };
+  // A page picture read and ready to be shown, with the bitmaps for its size when the ones
+  // shown have another.
+  struct ReadyPicture {
+    PageSource Source;
+    std::unique_ptr<PagePictures> Bitmaps;
+  };
+  // Makes ready's bitmaps when its size needs them; false (error says why) when they
+  // cannot be made.
+  bool PreparePicture(ReadyPicture& ready, std::string& error);
+  // Shows a prepared picture; nothing in it can fail.
+  void ShowPicture(ReadyPicture& ready);
+  void PicturesResized();
   void ApplyScroll(int bar, int32_t pos);
   int32_t ScrollPos(int bar) const;
   LRESULT OnFormMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -105,7 +122,8 @@ class TFreePicF {
   void OnDrawItem(const DRAWITEMSTRUCT& dis);
   bool PreviewKey(const MSG& msg);
   void RequestClose();
-  static BOOL CALLBACK DisableHostWindow(HWND w, LPARAM self);
+  void RunModalLoop();
+  static uint64_t PageReadClock();  // milliseconds
   void ShowError(const std::string& utf8Text);
   // A path of the host's code page as UTF-8 message text, in quotes.
   static std::string QuotedPath(const std::string& ansiPath);
@@ -185,10 +203,14 @@ class TFreePicF {
   // --- drawing file and page files ---
   std::string PagePicturePath(int32_t page) const;
   bool WriteDrawing(const std::string& fileName, DrawingSignature signature, std::string& error);
-  bool ReadDrawing(const std::string& fileName);
-  bool WriteDescription(std::string& error);
+  // Appends the file's objects to pics; false when the file could not be read whole (the
+  // user was told).
+  bool ReadDrawing(const std::string& fileName, PicDocument::List& pics);
   bool SavePageFiles(int32_t page);  // SavePage's work; may throw
-  bool LoadPage(int32_t page);
+  // Goes to page with its picture (read, or standing in for one that cannot be) and its
+  // drawing, built aside and shown only once all of it is ready. When it cannot be built,
+  // the editor stays on its page and says why.
+  bool SwitchToPage(int32_t page, ReadyPicture& ready, const std::string& readError);
   // The page box's number held to 1..PageCount (written back when it changes).
   int32_t ClampPageBox();
   void btn1Click();
@@ -199,9 +221,11 @@ class TFreePicF {
   void SpeedButton0Click();
 
   // --- redraw ---
-  void RefreshPage();
-  // Takes a page picture that was just read (or could not be): sizes, full rebuild, errors.
-  void AdoptPageImage(PageSource::Result r, const std::string& error);
+  // Reads the page picture again when its file changed; false when it changed but cannot
+  // be shown (the user was told, the previous picture stays).
+  bool RefreshPage();
+  std::string UnreadablePictureText(const std::string& picture, const std::string& error) const;
+  std::string StandInTooLargeText(const std::string& picture, const std::string& error) const;
   void TakeTaint();
   void ShowRect(const TRect& rc);
 
@@ -267,8 +291,8 @@ class TFreePicF {
   // rubber bands are drawn.
   win::Dib WorkBmp;
   win::Dib imageBmp_;
-  std::unique_ptr<win::Canvas> workCanvas_;
-  std::unique_ptr<win::Canvas> imageCanvas_;
+  std::optional<win::Canvas> workCanvas_;  // made in place: taking new bitmaps cannot fail
+  std::optional<win::Canvas> imageCanvas_;
   PageSource page_;
   RenderTracker tracker_;
   TRect taint_;    // what was drawn on the surface's picture since the last redraw
@@ -299,9 +323,13 @@ class TFreePicF {
   std::string watchedFolder_;
   uint64_t unreadableSince_ = 0;             // when the awaited picture was first seen unreadable
   static constexpr uint64_t kUnreadablePageMs = 5000;
+  // A change in the watched folder not read yet, and when the awaited picture was last
+  // read: a picture being written changes many times, and input goes first.
+  bool pageChangeSeen_ = false;
+  uint64_t lastPageReadMs_ = 0;
+  static constexpr uint64_t kPageReadGapMs = 4;
   bool closing_ = false;
   bool closed_ = false;
-  std::vector<HWND> disabledOwners_;
 };
 
 }  // namespace vk

@@ -31,24 +31,38 @@ PageSource::Result PageSource::TryLoad(const std::string& path, std::string& err
   return Result::Failed;
 }
 
-PageSource::Result PageSource::Refresh(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight,
-                                       std::string& error) {
-  const Result r = TryLoad(path, error);
-  if (r != Result::Failed) return r;
-  const bool wasFailing = loaded_ && failed_ && path == path_;
-  const int32_t w = std::max(fallbackWidth, 1);
-  const int32_t h = std::max(fallbackHeight, 1);
-  if (!wasFailing || image_.Width != w || image_.Height != h) {
-    image_ = PixelImage{};
-    image_.Width = w;
-    image_.Height = h;
-    image_.Pixels.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0x00FFFFFFu);
-  }
+PageSource::Result PageSource::ReadChanged(const std::string& path, PageSource& next, std::string& error) const {
+  win::FileStamp stamp;
+  if (loaded_ && !failed_ && path == path_ && win::GetFileStamp(path, stamp) && stamp == stamp_) return Result::Unchanged;
+  const Result r = next.TryLoad(path, error);
+  // The stand-in already shows for this picture: no new error for it.
+  if (r == Result::Failed && loaded_ && failed_ && path == path_) return Result::Unchanged;
+  return r;
+}
+
+bool PageSource::StandIn(const std::string& path, int32_t width, int32_t height) {
+  const int32_t w = std::max(width, 1);
+  const int32_t h = std::max(height, 1);
+  if (!PagePixelsAllowed(w, h)) return false;
+  PixelImage white;
+  white.Width = w;
+  white.Height = h;
+  white.Pixels.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0x00FFFFFFu);
+  image_ = std::move(white);
   path_ = path;
   stamp_ = {};
   loaded_ = true;
   failed_ = true;
-  return wasFailing ? Result::Unchanged : Result::Failed;
+  return true;
+}
+
+void PageSource::KeepPictureFor(const PageSource& other) {
+  // A readable picture that could not be shown counts as up to date, so the page's next
+  // save leaves the host's file alone instead of writing the old picture over it.
+  path_ = other.path_;
+  stamp_ = other.stamp_;
+  failed_ = other.failed_;
+  loaded_ = loaded_ || other.loaded_;
 }
 
 bool PageSource::UpToDate(const std::string& path) const {

@@ -11,11 +11,14 @@ const char* g_armed = nullptr;
 
 void ArmFailPoint(const char* step) { g_armed = step; }
 
+bool FailPointHit(const char* step) {
+  if (!g_armed || std::strcmp(g_armed, step) != 0) return false;
+  g_armed = nullptr;
+  return true;
+}
+
 void FailPoint(const char* step) {
-  if (g_armed && std::strcmp(g_armed, step) == 0) {
-    g_armed = nullptr;
-    throw std::bad_alloc();
-  }
+  if (FailPointHit(step)) throw std::bad_alloc();
 }
 
 }  // namespace vk

@@ -6,5 +6,7 @@ namespace vk {
 void ArmFailPoint(const char* step);  // null disarms
 // Throws std::bad_alloc once when step is the armed one.
 void FailPoint(const char* step);
+// True once when step is the armed one: for steps that fail by returning false.
+bool FailPointHit(const char* step);
 
 }  // namespace vk

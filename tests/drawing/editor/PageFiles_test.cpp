@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <thread>
 
 #include "EditorSession.h"
 #include "FormSession.h"
@@ -14,6 +15,7 @@
 #include "core/TextRecord.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/TestFailPoint.h"
+#include "win/FileIO.h"
 
 namespace {
 
@@ -334,6 +336,138 @@ TEST(PageFiles, TextRecordsKeepOutOfRangeEffectsAndALengthPastTheEndIsAnInvalidF
       EXPECT_EQ(back.text, "Hi");
     });
   });
+}
+
+// --- a page change or a page picture that cannot be taken whole leaves the page as it was ---
+
+// The editor stays on page 1 with its drawing, both bitmaps at page 1's size.
+void ExpectStillOnPageOne(FormSession& s, int width, int height) {
+  EXPECT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() != vk::kModeWait; }));
+  s.OnGui([&] {
+    EXPECT_EQ(s.Form().CurrentPageNo(), 1);
+    EXPECT_EQ(vk::win::FileNamePart(s.Form().CurrentPageFile()), "Page1.bmp");
+    EXPECT_EQ(s.Form().WorkBitmap().Width(), width);
+    EXPECT_EQ(s.Form().WorkBitmap().Height(), height);
+    EXPECT_EQ(s.Form().ImagePicture().Width(), width);
+    EXPECT_EQ(s.Form().ImagePicture().Height(), height);
+  });
+  EXPECT_EQ(vkt::WindowText(vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"))), L"1");
+}
+
+TEST(PageFiles, APageWhoseBitmapsCannotBeMadeIsNotEnteredAndTheDrawingStays) {
+  FormSession s("no-bitmaps");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);  // no drawing file: the other way in
+  const std::vector<uint8_t> page1 = vkt::FileBytes(s.Folder() + "Page1.bmp");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });
+    s.OnGui([] { vk::ArmFailPoint("second-page-bitmap"); });
+    GoTo(s, 2);
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"300 x 200"), std::wstring::npos) << text;
+    ExpectStillOnPageOne(s, 700, 500);
+    EXPECT_EQ(s.Count(), 1u);
+    Apply(s);
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.bmp"), page1);
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.fdf"), Drawing(1));
+  EXPECT_FALSE(std::filesystem::exists(s.Folder() + "Page2.fdf"));
+}
+
+TEST(PageFiles, RunningOutOfMemoryWhileLoadingAPageKeepsThePreviousPageAndItsHistory) {
+  FormSession s("load-fails");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  WriteFile(s.Folder() + "Page2.fdf", Drawing(3));
+  const std::vector<uint8_t> page1 = vkt::FileBytes(s.Folder() + "Page1.bmp");
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });
+    s.ClickSurface(25, 25);
+    vkt::KeyTap(VK_RIGHT);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 11; }));
+    s.OnGui([] { vk::ArmFailPoint("drawing-reader"); });
+    GoTo(s, 2);
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"not enough memory"), std::wstring::npos) << text;
+    ExpectStillOnPageOne(s, 700, 500);
+    vkt::KeyTap('Z', true);  // the page's history is still there
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 10; }));
+    Apply(s);
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.bmp"), page1);
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.fdf"), Drawing(1));
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), Drawing(3));
+}
+
+TEST(PageFiles, APagePictureReadAgainLargerThanCanBeShownLeavesThePreviousOne) {
+  FormSession s("grows");
+  s.Run([](FormSession& s) {
+    std::string err;
+    ASSERT_TRUE(pagehost::WritePagePicture(s.Folder(), 1, 900, 600, err));
+    s.OnGui([] { vk::ArmFailPoint("second-page-bitmap"); });
+    std::thread redraw([&] { s.OnGui([&] { s.Form().RedrawAll(false, true); }); });
+    std::wstring text;
+    EXPECT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    redraw.join();
+    EXPECT_NE(text.find(L"900 x 600"), std::wstring::npos) << text;
+    s.OnGui([&] {
+      s.Form().RedrawAll(false, true);  // not read again until the file changes
+      EXPECT_EQ(s.Form().WorkBitmap().Width(), 700);
+      EXPECT_EQ(s.Form().ImagePicture().Width(), 700);
+    });
+  });
+}
+
+TEST(PageFiles, APagePictureThatCannotBeShownAtFirstEndsTheEditorWithAMessage) {
+  FormSession s("first-show");
+  vk::ArmFailPoint("second-page-bitmap");  // the window is not up yet
+  s.Run([](FormSession& s) {
+    std::wstring text;
+    EXPECT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"700 x 500"), std::wstring::npos) << text;
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+  });
+  vk::ArmFailPoint(nullptr);
+}
+
+TEST(PageFiles, DamagedCopiesNeverReplaceAnEarlierOne) {
+  FormSession s("damaged-twice");
+  std::string err;
+  pagehost::WritePagePicture(s.Folder(), 2, 300, 200, err);
+  std::vector<uint8_t> three = Drawing(3);
+  three.resize(three.size() - 10);
+  WriteFile(s.Folder() + "Page2.fdf", three);
+  WriteFile(s.Folder() + "Page2.fdf.damaged", {1, 2, 3});
+  s.Run([](FormSession& s) {
+    GoTo(s, 2);
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 2; }));
+    Apply(s);
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf.damaged"), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf.damaged.2"), three);
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), Drawing(2));
+}
+
+TEST(PageFiles, AFileThatCannotBeWrittenLeavesAllThreePageFilesAsTheyWere) {
+  FormSession s("staged");
+  WriteFile(s.Folder() + "Page1.fdf", Drawing(1));
+  WriteFile(s.Folder() + "1.ini", {'o', 'l', 'd'});
+  // The description's temporary name is taken by a folder: its write fails.
+  std::filesystem::create_directory(s.Folder() + "1.ini.tmp" + std::to_string(::GetCurrentProcessId()));
+  s.Run([](FormSession& s) {
+    s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });
+    s.Add([] { return vkt::MakeRect(50, 10, 80, 40); });
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.ButtonEnabled("SpeedButtonApply"); }, 3000));
+    s.PostButton("SpeedButtonApply");
+    std::wstring text;
+    ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
+    EXPECT_NE(text.find(L"1.ini"), std::wstring::npos) << text;
+  });
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page1.fdf"), Drawing(1));
+  EXPECT_EQ(vkt::FileBytes(s.Folder() + "1.ini"), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 }  // namespace
