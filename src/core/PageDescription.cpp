@@ -6,52 +6,67 @@ namespace vk {
 
 namespace {
 
+// Profile files treat section and key names without regard to case.
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool SameName(const std::string& a, const std::string& b) {
-  // Profile files treat section and key names without regard to case.
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-           return lower(x) == lower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string LowerName(std::string s) {
+  for (char& c : s) c = Lower(c);
+  return s;
 }
 
 std::string Num(int64_t v) { return std::to_string(v); }
 
-void PenKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "LineWidth", Num(o.PenWidth));
-  ini.Set(s, "Color", ColorText(o.PenColor));
-  if (o.PenStyle <= 4) ini.Set(s, "LineType", Num(o.PenStyle));
+void PenKeys(IniDocument::Section& s, const DescribedObject& o) {
+  s.Set("LineWidth", Num(o.PenWidth));
+  s.Set("Color", ColorText(o.PenColor));
+  if (o.PenStyle <= 4) s.Set("LineType", Num(o.PenStyle));
 }
 
-void FillKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "Fill", o.Filled ? "1" : "0");
-  if (o.Filled) ini.Set(s, "FillColor", ColorText(o.FillColor));
+void FillKeys(IniDocument::Section& s, const DescribedObject& o) {
+  s.Set("Fill", o.Filled ? "1" : "0");
+  if (o.Filled) s.Set("FillColor", ColorText(o.FillColor));
 }
 
-void CornerKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "StartX", Num(o.Start.X));
-  ini.Set(s, "StartY", Num(o.Start.Y));
-  ini.Set(s, "EndX", Num(o.End.X));
-  ini.Set(s, "EndY", Num(o.End.Y));
+void CornerKeys(IniDocument::Section& s, const DescribedObject& o) {
+  s.Set("StartX", Num(o.Start.X));
+  s.Set("StartY", Num(o.Start.Y));
+  s.Set("EndX", Num(o.End.X));
+  s.Set("EndY", Num(o.End.Y));
 }
 
 }  // namespace
 
-void IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {
-  auto sec = std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) { return SameName(s.Name, section); });
-  if (sec == sections_.end()) {
+IniDocument::Section& IniDocument::At(const std::string& section) {
+  const auto [at, added] = index_.try_emplace(LowerName(section), sections_.size());
+  if (added) {
     sections_.push_back({section, {}});
-    sec = sections_.end() - 1;
+    sections_.back().Entries.reserve(12);  // the most any object writes
   }
-  auto e = std::find_if(sec->Entries.begin(), sec->Entries.end(), [&](const Entry& x) { return SameName(x.Key, key); });
-  if (e == sec->Entries.end()) sec->Entries.push_back({key, value});
+  return sections_[at->second];
+}
+
+void IniDocument::Section::Set(const std::string& key, const std::string& value) {
+  auto e = std::find_if(Entries.begin(), Entries.end(), [&](const Entry& x) { return SameName(x.Key, key); });
+  if (e == Entries.end()) Entries.push_back({key, value});
   else e->Value = value;
 }
 
 std::string IniDocument::Text() const {
-  std::string out;
+  size_t size = 0;
   for (const Section& s : sections_) {
-    out += "[" + s.Name + "]\r\n";
-    for (const Entry& e : s.Entries) out += e.Key + "=" + e.Value + "\r\n";
+    size += s.Name.size() + 4;
+    for (const Entry& e : s.Entries) size += e.Key.size() + e.Value.size() + 3;
+  }
+  std::string out;
+  out.reserve(size);
+  for (const Section& s : sections_) {
+    out.append("[").append(s.Name).append("]\r\n");
+    for (const Entry& e : s.Entries) out.append(e.Key).append("=").append(e.Value).append("\r\n");
   }
   return out;
 }
@@ -74,39 +89,39 @@ IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
         const char* prefix = o.What == DescribedObject::Kind::Line ? "Line"
                              : o.What == DescribedObject::Kind::Rect ? "Rect"
                                                                      : "Circle";
-        const std::string s = prefix + Num(++n);
-        CornerKeys(ini, s, o);
-        PenKeys(ini, s, o);
-        FillKeys(ini, s, o);
+        IniDocument::Section& s = ini.At(prefix + Num(++n));
+        CornerKeys(s, o);
+        PenKeys(s, o);
+        FillKeys(s, o);
         break;
       }
       case DescribedObject::Kind::Round: {
-        const std::string s = "Round" + Num(++round);
-        CornerKeys(ini, s, o);
-        ini.Set(s, "CurvW", Num(o.CurvW));
-        ini.Set(s, "CurvH", Num(o.CurvH));
-        PenKeys(ini, s, o);
-        FillKeys(ini, s, o);
+        IniDocument::Section& s = ini.At("Round" + Num(++round));
+        CornerKeys(s, o);
+        s.Set("CurvW", Num(o.CurvW));
+        s.Set("CurvH", Num(o.CurvH));
+        PenKeys(s, o);
+        FillKeys(s, o);
         break;
       }
       case DescribedObject::Kind::Arc: {
-        const std::string s = "Arc" + Num(++arc);
-        CornerKeys(ini, s, o);
-        ini.Set(s, "ArcSX", Num(o.ArcStart.X));
-        ini.Set(s, "ArcSY", Num(o.ArcStart.Y));
-        ini.Set(s, "ArcEX", Num(o.ArcEnd.X));
-        ini.Set(s, "ArcEY", Num(o.ArcEnd.Y));
-        PenKeys(ini, s, o);
+        IniDocument::Section& s = ini.At("Arc" + Num(++arc));
+        CornerKeys(s, o);
+        s.Set("ArcSX", Num(o.ArcStart.X));
+        s.Set("ArcSY", Num(o.ArcStart.Y));
+        s.Set("ArcEX", Num(o.ArcEnd.X));
+        s.Set("ArcEY", Num(o.ArcEnd.Y));
+        PenKeys(s, o);
         break;
       }
       case DescribedObject::Kind::OpenPolyline: {
-        const std::string s = "mLine" + Num(++mline);
-        ini.Set(s, "Color", ColorText(o.PenColor));
-        ini.Set(s, "LineWidth", Num(o.PenWidth));
-        if (o.PenStyle <= 4) ini.Set(s, "LineType", Num(o.PenStyle));
+        IniDocument::Section& s = ini.At("mLine" + Num(++mline));
+        s.Set("Color", ColorText(o.PenColor));
+        s.Set("LineWidth", Num(o.PenWidth));
+        if (o.PenStyle <= 4) s.Set("LineType", Num(o.PenStyle));
         std::string xy;
         for (const TPoint& p : o.Vertices) xy += Num(p.X) + "," + Num(p.Y) + ",";
-        ini.Set(s, "XY", xy);
+        s.Set("XY", xy);
         break;
       }
       case DescribedObject::Kind::NotDescribed:
