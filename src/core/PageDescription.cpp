@@ -21,23 +21,51 @@ std::string LowerName(std::string s) {
 
 std::string Num(int64_t v) { return std::to_string(v); }
 
-void PenKeys(IniDocument::Section& s, const DescribedObject& o) {
-  s.Set("LineWidth", Num(o.PenWidth));
-  s.Set("Color", ColorText(o.PenColor));
-  if (o.PenStyle <= 4) s.Set("LineType", Num(o.PenStyle));
+void PenKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("LineWidth", Num(o.PenWidth));
+  out.Key("Color", ColorText(o.PenColor));
+  if (o.PenStyle <= 4) out.Key("LineType", Num(o.PenStyle));
 }
 
-void FillKeys(IniDocument::Section& s, const DescribedObject& o) {
-  s.Set("Fill", o.Filled ? "1" : "0");
-  if (o.Filled) s.Set("FillColor", ColorText(o.FillColor));
+void FillKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("Fill", o.Filled ? "1" : "0");
+  if (o.Filled) out.Key("FillColor", ColorText(o.FillColor));
 }
 
-void CornerKeys(IniDocument::Section& s, const DescribedObject& o) {
-  s.Set("StartX", Num(o.Start.X));
-  s.Set("StartY", Num(o.Start.Y));
-  s.Set("EndX", Num(o.End.X));
-  s.Set("EndY", Num(o.End.Y));
+void CornerKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("StartX", Num(o.Start.X));
+  out.Key("StartY", Num(o.Start.Y));
+  out.Key("EndX", Num(o.End.X));
+  out.Key("EndY", Num(o.End.Y));
 }
+
+class IniSink final : public DescriptionSink {
+ public:
+  void Section(std::string_view name) override { section_ = &ini_.At(std::string(name)); }
+  void Key(std::string_view key, std::string_view value) override {
+    section_->Set(std::string(key), std::string(value));
+  }
+  IniDocument Take() { return std::move(ini_); }
+
+ private:
+  IniDocument ini_;
+  IniDocument::Section* section_ = nullptr;
+};
+
+// Straight into the text: the description writes each section and key once, so the
+// document's replace-in-place never applies.
+class TextSink final : public DescriptionSink {
+ public:
+  explicit TextSink(size_t expected) { text_.reserve(expected); }
+  void Section(std::string_view name) override { text_.append("[").append(name).append("]\r\n"); }
+  void Key(std::string_view key, std::string_view value) override {
+    text_.append(key).append("=").append(value).append("\r\n");
+  }
+  std::string Take() { return std::move(text_); }
+
+ private:
+  std::string text_;
+};
 
 }  // namespace
 
@@ -75,66 +103,74 @@ std::string ColorText(uint32_t c) {
   return Num(c & 255) + "," + Num((c >> 8) & 255) + "," + Num((c >> 16) & 255);
 }
 
-IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
-  IniDocument ini;
-  ini.Set("SysInfo", "ImageCount", Num(static_cast<int64_t>(objects.size())));
-  int line = 0, rect = 0, round = 0, circle = 0, arc = 0, mline = 0;
+void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out) {
+  using Kind = DescribedObject::Kind;
+  // The counts come first in the text, so they are taken before the sections are written.
+  int counts[7] = {};
+  for (const DescribedObject& o : objects) ++counts[static_cast<int>(o.What)];
+  out.Section("SysInfo");
+  out.Key("ImageCount", Num(static_cast<int64_t>(objects.size())));
+  out.Key("Line", Num(counts[static_cast<int>(Kind::Line)]));
+  out.Key("Rect", Num(counts[static_cast<int>(Kind::Rect)]));
+  out.Key("Circle", Num(counts[static_cast<int>(Kind::Circle)]));
+  out.Key("RoundRect", Num(counts[static_cast<int>(Kind::Round)]));
+  out.Key("Arc", Num(counts[static_cast<int>(Kind::Arc)]));
+  out.Key("mLine", Num(counts[static_cast<int>(Kind::OpenPolyline)]));
+  static constexpr const char* kPrefix[] = {"Line", "Rect", "Round", "Circle", "Arc", "mLine", ""};
+  int numbers[7] = {};
   for (size_t i = objects.size(); i-- > 0;) {
     const DescribedObject& o = objects[i];
+    const int k = static_cast<int>(o.What);
+    if (o.What == Kind::NotDescribed) continue;
+    out.Section(kPrefix[k] + Num(++numbers[k]));
     switch (o.What) {
-      case DescribedObject::Kind::Line:
-      case DescribedObject::Kind::Rect:
-      case DescribedObject::Kind::Circle: {
-        int& n = o.What == DescribedObject::Kind::Line ? line : o.What == DescribedObject::Kind::Rect ? rect : circle;
-        const char* prefix = o.What == DescribedObject::Kind::Line ? "Line"
-                             : o.What == DescribedObject::Kind::Rect ? "Rect"
-                                                                     : "Circle";
-        IniDocument::Section& s = ini.At(prefix + Num(++n));
-        CornerKeys(s, o);
-        PenKeys(s, o);
-        FillKeys(s, o);
+      case Kind::Line:
+      case Kind::Rect:
+      case Kind::Circle:
+        CornerKeys(out, o);
+        PenKeys(out, o);
+        FillKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::Round: {
-        IniDocument::Section& s = ini.At("Round" + Num(++round));
-        CornerKeys(s, o);
-        s.Set("CurvW", Num(o.CurvW));
-        s.Set("CurvH", Num(o.CurvH));
-        PenKeys(s, o);
-        FillKeys(s, o);
+      case Kind::Round:
+        CornerKeys(out, o);
+        out.Key("CurvW", Num(o.CurvW));
+        out.Key("CurvH", Num(o.CurvH));
+        PenKeys(out, o);
+        FillKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::Arc: {
-        IniDocument::Section& s = ini.At("Arc" + Num(++arc));
-        CornerKeys(s, o);
-        s.Set("ArcSX", Num(o.ArcStart.X));
-        s.Set("ArcSY", Num(o.ArcStart.Y));
-        s.Set("ArcEX", Num(o.ArcEnd.X));
-        s.Set("ArcEY", Num(o.ArcEnd.Y));
-        PenKeys(s, o);
+      case Kind::Arc:
+        CornerKeys(out, o);
+        out.Key("ArcSX", Num(o.ArcStart.X));
+        out.Key("ArcSY", Num(o.ArcStart.Y));
+        out.Key("ArcEX", Num(o.ArcEnd.X));
+        out.Key("ArcEY", Num(o.ArcEnd.Y));
+        PenKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::OpenPolyline: {
-        IniDocument::Section& s = ini.At("mLine" + Num(++mline));
-        s.Set("Color", ColorText(o.PenColor));
-        s.Set("LineWidth", Num(o.PenWidth));
-        if (o.PenStyle <= 4) s.Set("LineType", Num(o.PenStyle));
+      case Kind::OpenPolyline: {
+        out.Key("Color", ColorText(o.PenColor));
+        out.Key("LineWidth", Num(o.PenWidth));
+        if (o.PenStyle <= 4) out.Key("LineType", Num(o.PenStyle));
         std::string xy;
-        for (const TPoint& p : o.Vertices) xy += Num(p.X) + "," + Num(p.Y) + ",";
-        s.Set("XY", xy);
+        for (const TPoint& p : o.Vertices) xy.append(Num(p.X)).append(",").append(Num(p.Y)).append(",");
+        out.Key("XY", xy);
         break;
       }
-      case DescribedObject::Kind::NotDescribed:
+      case Kind::NotDescribed:
         break;
     }
   }
-  ini.Set("SysInfo", "Line", Num(line));
-  ini.Set("SysInfo", "Rect", Num(rect));
-  ini.Set("SysInfo", "Circle", Num(circle));
-  ini.Set("SysInfo", "RoundRect", Num(round));
-  ini.Set("SysInfo", "Arc", Num(arc));
-  ini.Set("SysInfo", "mLine", Num(mline));
-  return ini;
+}
+
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
+  IniSink sink;
+  DescribePage(objects, sink);
+  return sink.Take();
+}
+
+std::string PageDescriptionText(std::span<const DescribedObject> objects) {
+  TextSink sink(objects.size() * 128);  // about what a figure's section takes
+  DescribePage(objects, sink);
+  return sink.Take();
 }
 
 }  // namespace vk

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -61,8 +62,21 @@ struct DescribedObject {
   uint32_t FillColor = 0;
 };
 
+// Receives a description as it is written: each section once, then its keys, each once.
+class DescriptionSink {
+ public:
+  virtual void Section(std::string_view name) = 0;
+  virtual void Key(std::string_view key, std::string_view value) = 0;
+
+ protected:
+  ~DescriptionSink() = default;
+};
+
 // The whole description of a drawing, objects given from the bottom of the z-order up
 // (PicList order); sections are numbered from the topmost down.
+void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out);
 IniDocument BuildPageDescription(std::span<const DescribedObject> objects);
+// The same as BuildPageDescription(objects).Text(), written straight into the text.
+std::string PageDescriptionText(std::span<const DescribedObject> objects);
 
 }  // namespace vk

@@ -105,7 +105,8 @@ TEST(PageDescription, LargeDrawingTextIsUnchanged) {
     o.FillColor = static_cast<uint32_t>(next());
     o.Vertices.assign(i % 4, {next(), next()});
   }
-  const std::string t = vk::BuildPageDescription(objs).Text();
+  const std::string t = vk::PageDescriptionText(objs);
+  EXPECT_EQ(t, vk::BuildPageDescription(objs).Text());
   uint64_t h = 14695981039346656037u;  // FNV-1a
   for (unsigned char c : t) h = (h ^ c) * 1099511628211u;
   EXPECT_EQ(t.size(), 350847u);
