@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "drawing/editor/DrawingIO.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
+#include "drawing/objects/PicFuns.h"
 
 using bench::Median;
 using bench::Now;
@@ -47,6 +49,18 @@ int main() {
   ::GetFileAttributesExA(fdf.c_str(), GetFileExInfoStandard, &info);
   std::printf("drawing of 10000 objects (%lu bytes): write %.1f ms, read %.1f ms\n", info.nFileSizeLow, Median(w),
               Median(r));
+
+  // Fitting the font of a 1 MB text to a box fitted by height, as a handle drag does: the
+  // answer is the largest size, so every size is measured.
+  {
+    std::string text;
+    while (text.size() < (1u << 20)) text += "Fitting a long text, line after line. ";
+    vk::FontAttrs font;
+    font.Name = "Arial";
+    const double t0 = Now();
+    const int32_t size = vk::FitFontSize({0, 0, 10, 5000}, text, font, 2);
+    std::printf("fitting the font of a %zu-byte text: size %d in %.1f ms\n", text.size(), size, Now() - t0);
+  }
 
   // Apply of a page (A4 at 300 dpi) with 1000 objects.
   if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err)) return 1;
