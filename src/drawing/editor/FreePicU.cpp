@@ -207,6 +207,9 @@ bool TFreePicF::SetPictureSize(int32_t width, int32_t height) {
   }
   width = WorkBmp.Width();
   height = WorkBmp.Height();
+  zoom_ = std::min(zoom_, MaxZoomFor(width, height));  // a larger page may not take the zoom shown
+  tracker_.SetHandleHalf(HandleHalfAt(zoom_));
+  UpdateZoomReadout();
   workCanvas_ = std::make_unique<win::Canvas>(WorkBmp);
   imageCanvas_ = std::make_unique<win::Canvas>(imageBmp_);
   workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
