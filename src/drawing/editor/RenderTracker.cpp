@@ -24,11 +24,15 @@ TRect RenderTracker::Update(const List& list) {
     auto [at, added] = seen_.try_emplace(pic);
     Seen& s = at->second;
     s.Generation = generation_;
-    if (!added && s.Record == record && s.Position == i && !(handlesResized && pic->Choosed)) continue;
+    const TRect extent = VisualExtent(*pic);
+    if (!added && s.Record == record && s.Position == i && !(handlesResized && pic->Choosed)) {
+      s.Extent = extent;
+      continue;
+    }
     if (!added) dirty = Union(dirty, s.Extent);
     s.Record.assign(record.begin(), record.end());
     s.Position = i;
-    s.Extent = VisualExtent(*pic);
+    s.Extent = extent;
     dirty = Union(dirty, s.Extent);
   }
   // Every object of the list is in the table now; anything more is gone from the drawing.
