@@ -31,7 +31,9 @@ TEST(ViewZoom, LargePagesLimitTheZoomSoTheViewFitsMousePositions) {
   for (const int32_t side : {8191, 8192, 9000, 20000, 32767, 32768, 100000}) {
     const int32_t z = vk::MaxZoomFor(side, 1);
     EXPECT_LE(vk::ViewSize(side, z), 32767) << side;
-    if (z < 400 && z > 1) EXPECT_GT(vk::ViewSize(side, z + 1), 32767) << side;
+    if (z < 400 && z > 1) {
+      EXPECT_GT(vk::ViewSize(side, z + 1), 32767) << side;
+    }
   }
 }
 
