@@ -45,6 +45,9 @@ class ByteReader {
 
 class ByteWriter {
  public:
+  // Room for a whole figure record from the start: growing a byte at a time from nothing
+  // cost eight allocations per record when a page of 100,000 objects is written.
+  ByteWriter() { buf_.reserve(64); }
   void WriteU8(uint8_t v) { buf_.push_back(v); }
   void WriteU16(uint16_t v);
   void WriteI16(int16_t v) { WriteU16(static_cast<uint16_t>(v)); }

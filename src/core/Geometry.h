@@ -63,9 +63,15 @@ constexpr TRect Offset(const TRect& r, TPoint d) {
   return {r.Left + d.X, r.Top + d.Y, r.Right + d.X, r.Bottom + d.Y};
 }
 
-// Grows every side by (dx, dy); negative values shrink.
+// v held to the int32 range: stored coordinates may sit at its ends.
+constexpr int32_t SaturateInt32(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Grows every side by (dx, dy); negative values shrink. Sides stop at the int32 limits.
 constexpr TRect Inflate(const TRect& r, int32_t dx, int32_t dy) {
-  return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+  return {SaturateInt32(int64_t{r.Left} - dx), SaturateInt32(int64_t{r.Top} - dy),
+          SaturateInt32(int64_t{r.Right} + dx), SaturateInt32(int64_t{r.Bottom} + dy)};
 }
 
 // The square of a selection handle around p, half-size h: (x - h, y - h, x + h, y + h).

@@ -6,52 +6,95 @@ namespace vk {
 
 namespace {
 
+// Profile files treat section and key names without regard to case.
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool SameName(const std::string& a, const std::string& b) {
-  // Profile files treat section and key names without regard to case.
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-           return lower(x) == lower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string LowerName(std::string s) {
+  for (char& c : s) c = Lower(c);
+  return s;
 }
 
 std::string Num(int64_t v) { return std::to_string(v); }
 
-void PenKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "LineWidth", Num(o.PenWidth));
-  ini.Set(s, "Color", ColorText(o.PenColor));
-  if (o.PenStyle <= 4) ini.Set(s, "LineType", Num(o.PenStyle));
+void PenKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("LineWidth", Num(o.PenWidth));
+  out.Key("Color", ColorText(o.PenColor));
+  if (o.PenStyle <= 4) out.Key("LineType", Num(o.PenStyle));
 }
 
-void FillKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "Fill", o.Filled ? "1" : "0");
-  if (o.Filled) ini.Set(s, "FillColor", ColorText(o.FillColor));
+void FillKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("Fill", o.Filled ? "1" : "0");
+  if (o.Filled) out.Key("FillColor", ColorText(o.FillColor));
 }
 
-void CornerKeys(IniDocument& ini, const std::string& s, const DescribedObject& o) {
-  ini.Set(s, "StartX", Num(o.Start.X));
-  ini.Set(s, "StartY", Num(o.Start.Y));
-  ini.Set(s, "EndX", Num(o.End.X));
-  ini.Set(s, "EndY", Num(o.End.Y));
+void CornerKeys(DescriptionSink& out, const DescribedObject& o) {
+  out.Key("StartX", Num(o.Start.X));
+  out.Key("StartY", Num(o.Start.Y));
+  out.Key("EndX", Num(o.End.X));
+  out.Key("EndY", Num(o.End.Y));
 }
+
+class IniSink final : public DescriptionSink {
+ public:
+  void Section(std::string_view name) override { section_ = &ini_.At(std::string(name)); }
+  void Key(std::string_view key, std::string_view value) override {
+    section_->Set(std::string(key), std::string(value));
+  }
+  IniDocument Take() { return std::move(ini_); }
+
+ private:
+  IniDocument ini_;
+  IniDocument::Section* section_ = nullptr;
+};
+
+// Straight into the text: the description writes each section and key once, so the
+// document's replace-in-place never applies.
+class TextSink final : public DescriptionSink {
+ public:
+  explicit TextSink(size_t expected) { text_.reserve(expected); }
+  void Section(std::string_view name) override { text_.append("[").append(name).append("]\r\n"); }
+  void Key(std::string_view key, std::string_view value) override {
+    text_.append(key).append("=").append(value).append("\r\n");
+  }
+  std::string Take() { return std::move(text_); }
+
+ private:
+  std::string text_;
+};
 
 }  // namespace
 
-void IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {
-  auto sec = std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) { return SameName(s.Name, section); });
-  if (sec == sections_.end()) {
+IniDocument::Section& IniDocument::At(const std::string& section) {
+  const auto [at, added] = index_.try_emplace(LowerName(section), sections_.size());
+  if (added) {
     sections_.push_back({section, {}});
-    sec = sections_.end() - 1;
+    sections_.back().Entries.reserve(12);  // the most any object writes
   }
-  auto e = std::find_if(sec->Entries.begin(), sec->Entries.end(), [&](const Entry& x) { return SameName(x.Key, key); });
-  if (e == sec->Entries.end()) sec->Entries.push_back({key, value});
+  return sections_[at->second];
+}
+
+void IniDocument::Section::Set(const std::string& key, const std::string& value) {
+  auto e = std::find_if(Entries.begin(), Entries.end(), [&](const Entry& x) { return SameName(x.Key, key); });
+  if (e == Entries.end()) Entries.push_back({key, value});
   else e->Value = value;
 }
 
 std::string IniDocument::Text() const {
-  std::string out;
+  size_t size = 0;
   for (const Section& s : sections_) {
-    out += "[" + s.Name + "]\r\n";
-    for (const Entry& e : s.Entries) out += e.Key + "=" + e.Value + "\r\n";
+    size += s.Name.size() + 4;
+    for (const Entry& e : s.Entries) size += e.Key.size() + e.Value.size() + 3;
+  }
+  std::string out;
+  out.reserve(size);
+  for (const Section& s : sections_) {
+    out.append("[").append(s.Name).append("]\r\n");
+    for (const Entry& e : s.Entries) out.append(e.Key).append("=").append(e.Value).append("\r\n");
   }
   return out;
 }
@@ -60,66 +103,74 @@ std::string ColorText(uint32_t c) {
   return Num(c & 255) + "," + Num((c >> 8) & 255) + "," + Num((c >> 16) & 255);
 }
 
-IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
-  IniDocument ini;
-  ini.Set("SysInfo", "ImageCount", Num(static_cast<int64_t>(objects.size())));
-  int line = 0, rect = 0, round = 0, circle = 0, arc = 0, mline = 0;
+void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out) {
+  using Kind = DescribedObject::Kind;
+  // The counts come first in the text, so they are taken before the sections are written.
+  int counts[7] = {};
+  for (const DescribedObject& o : objects) ++counts[static_cast<int>(o.What)];
+  out.Section("SysInfo");
+  out.Key("ImageCount", Num(static_cast<int64_t>(objects.size())));
+  out.Key("Line", Num(counts[static_cast<int>(Kind::Line)]));
+  out.Key("Rect", Num(counts[static_cast<int>(Kind::Rect)]));
+  out.Key("Circle", Num(counts[static_cast<int>(Kind::Circle)]));
+  out.Key("RoundRect", Num(counts[static_cast<int>(Kind::Round)]));
+  out.Key("Arc", Num(counts[static_cast<int>(Kind::Arc)]));
+  out.Key("mLine", Num(counts[static_cast<int>(Kind::OpenPolyline)]));
+  static constexpr const char* kPrefix[] = {"Line", "Rect", "Round", "Circle", "Arc", "mLine", ""};
+  int numbers[7] = {};
   for (size_t i = objects.size(); i-- > 0;) {
     const DescribedObject& o = objects[i];
+    const int k = static_cast<int>(o.What);
+    if (o.What == Kind::NotDescribed) continue;
+    out.Section(kPrefix[k] + Num(++numbers[k]));
     switch (o.What) {
-      case DescribedObject::Kind::Line:
-      case DescribedObject::Kind::Rect:
-      case DescribedObject::Kind::Circle: {
-        int& n = o.What == DescribedObject::Kind::Line ? line : o.What == DescribedObject::Kind::Rect ? rect : circle;
-        const char* prefix = o.What == DescribedObject::Kind::Line ? "Line"
-                             : o.What == DescribedObject::Kind::Rect ? "Rect"
-                                                                     : "Circle";
-        const std::string s = prefix + Num(++n);
-        CornerKeys(ini, s, o);
-        PenKeys(ini, s, o);
-        FillKeys(ini, s, o);
+      case Kind::Line:
+      case Kind::Rect:
+      case Kind::Circle:
+        CornerKeys(out, o);
+        PenKeys(out, o);
+        FillKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::Round: {
-        const std::string s = "Round" + Num(++round);
-        CornerKeys(ini, s, o);
-        ini.Set(s, "CurvW", Num(o.CurvW));
-        ini.Set(s, "CurvH", Num(o.CurvH));
-        PenKeys(ini, s, o);
-        FillKeys(ini, s, o);
+      case Kind::Round:
+        CornerKeys(out, o);
+        out.Key("CurvW", Num(o.CurvW));
+        out.Key("CurvH", Num(o.CurvH));
+        PenKeys(out, o);
+        FillKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::Arc: {
-        const std::string s = "Arc" + Num(++arc);
-        CornerKeys(ini, s, o);
-        ini.Set(s, "ArcSX", Num(o.ArcStart.X));
-        ini.Set(s, "ArcSY", Num(o.ArcStart.Y));
-        ini.Set(s, "ArcEX", Num(o.ArcEnd.X));
-        ini.Set(s, "ArcEY", Num(o.ArcEnd.Y));
-        PenKeys(ini, s, o);
+      case Kind::Arc:
+        CornerKeys(out, o);
+        out.Key("ArcSX", Num(o.ArcStart.X));
+        out.Key("ArcSY", Num(o.ArcStart.Y));
+        out.Key("ArcEX", Num(o.ArcEnd.X));
+        out.Key("ArcEY", Num(o.ArcEnd.Y));
+        PenKeys(out, o);
         break;
-      }
-      case DescribedObject::Kind::OpenPolyline: {
-        const std::string s = "mLine" + Num(++mline);
-        ini.Set(s, "Color", ColorText(o.PenColor));
-        ini.Set(s, "LineWidth", Num(o.PenWidth));
-        if (o.PenStyle <= 4) ini.Set(s, "LineType", Num(o.PenStyle));
+      case Kind::OpenPolyline: {
+        out.Key("Color", ColorText(o.PenColor));
+        out.Key("LineWidth", Num(o.PenWidth));
+        if (o.PenStyle <= 4) out.Key("LineType", Num(o.PenStyle));
         std::string xy;
-        for (const TPoint& p : o.Vertices) xy += Num(p.X) + "," + Num(p.Y) + ",";
-        ini.Set(s, "XY", xy);
+        for (const TPoint& p : o.Vertices) xy.append(Num(p.X)).append(",").append(Num(p.Y)).append(",");
+        out.Key("XY", xy);
         break;
       }
-      case DescribedObject::Kind::NotDescribed:
+      case Kind::NotDescribed:
         break;
     }
   }
-  ini.Set("SysInfo", "Line", Num(line));
-  ini.Set("SysInfo", "Rect", Num(rect));
-  ini.Set("SysInfo", "Circle", Num(circle));
-  ini.Set("SysInfo", "RoundRect", Num(round));
-  ini.Set("SysInfo", "Arc", Num(arc));
-  ini.Set("SysInfo", "mLine", Num(mline));
-  return ini;
+}
+
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
+  IniSink sink;
+  DescribePage(objects, sink);
+  return sink.Take();
+}
+
+std::string PageDescriptionText(std::span<const DescribedObject> objects) {
+  TextSink sink(objects.size() * 128);  // about what a figure's section takes
+  DescribePage(objects, sink);
+  return sink.Take();
 }
 
 }  // namespace vk

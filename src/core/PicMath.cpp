@@ -25,12 +25,16 @@ int32_t Mid(int32_t a, int32_t b) {
   return static_cast<int32_t>((static_cast<int64_t>(a) + b) / 2);  // div 2: toward zero
 }
 
-TPoint ArcPoint(const ArcFrame& f, int32_t radius, double a) {
-  return {RoundEven(std::cos(a) * radius * f.K + f.Cx), RoundEven(f.Cy - std::sin(a) * radius)};
+// Radii are 64-bit: a box spanning the whole int32 range has Ry = INT32_MAX, and the band
+// reaches past it.
+TPoint ArcPoint(const ArcFrame& f, int64_t radius, double a) {
+  const double r = static_cast<double>(radius);
+  return {RoundEven(std::cos(a) * r * f.K + f.Cx), RoundEven(f.Cy - std::sin(a) * r)};
 }
 
-TPoint PiePoint(const ArcFrame& f, int32_t radius, double a) {
-  return {RoundEven(f.K * (std::cos(a) * radius) + f.Cx), RoundEven(f.Cy - radius * std::sin(a))};
+TPoint PiePoint(const ArcFrame& f, int64_t radius, double a) {
+  const double r = static_cast<double>(radius);
+  return {RoundEven(f.K * (std::cos(a) * r) + f.Cx), RoundEven(f.Cy - r * std::sin(a))};
 }
 
 // Angle of the i-th sample (i from 1), single.
@@ -111,8 +115,8 @@ int32_t ArcSampleCount(double thetaS, double thetaE) {
 std::vector<TPoint> ArcBandPoints(TPoint topLeft, TPoint bottomRight, TPoint start, TPoint end) {
   ArcSpan s;
   if (!MakeSpan(topLeft, bottomRight, start, end, s)) return {};
-  const int32_t ri = s.frame.Ry - kBandHalfWidth;
-  const int32_t ro = s.frame.Ry + kBandHalfWidth;
+  const int64_t ri = int64_t{s.frame.Ry} - kBandHalfWidth;
+  const int64_t ro = int64_t{s.frame.Ry} + kBandHalfWidth;
   std::vector<TPoint> pts;
   pts.reserve(static_cast<size_t>(2 * s.n));
   for (int32_t i = 1; i <= s.n - 1; ++i) pts.push_back(ArcPoint(s.frame, ro, SampleAngle(i, s.thetaS)));
@@ -128,7 +132,7 @@ std::vector<TPoint> PiePolygonPoints(TPoint topLeft, TPoint bottomRight, TPoint 
   ArcSpan s;
   if (!MakeSpan(topLeft, bottomRight, start, end, s)) return {};
   // Built on a radius beyond the ellipse; the caller clips by the ellipse itself.
-  const int32_t r = s.frame.Ry + kBandHalfWidth;
+  const int64_t r = int64_t{s.frame.Ry} + kBandHalfWidth;
   std::vector<TPoint> pts;
   pts.reserve(static_cast<size_t>(s.n + 2));
   for (int32_t i = 1; i <= s.n - 1; ++i) pts.push_back(PiePoint(s.frame, r, SampleAngle(i, s.thetaS)));

@@ -31,6 +31,11 @@ int32_t PrevZoomStep(int32_t zoom) {
   return std::min(zoom, kZoomMin);
 }
 
+int32_t MaxZoomFor(int32_t pageW, int32_t pageH) {
+  const int64_t side = std::max({pageW, pageH, 1});
+  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{kMaxViewSize} * 100 / side, 1, kZoomMax));
+}
+
 int32_t FitZoom(int32_t pageW, int32_t pageH, int32_t clientW, int32_t clientH) {
   if (pageW <= 0 || pageH <= 0) return 100;
   const int64_t z = std::min(int64_t{std::max(clientW, 0)} * 100 / pageW, int64_t{std::max(clientH, 0)} * 100 / pageH);

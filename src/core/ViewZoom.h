@@ -17,6 +17,13 @@ inline constexpr int32_t kZoomMin = 25, kZoomMax = 400;
 // Fit may go below the smallest step for a page far larger than the view.
 inline constexpr int32_t kFitMin = 5;
 
+// Mouse positions reach the window as signed 16-bit values: a view larger than this
+// would give positions that wrap negative.
+inline constexpr int32_t kMaxViewSize = 32767;
+// The largest zoom, kZoomMax at most and 1 at least, at which the page's view stays within
+// kMaxViewSize pixels each way: 400 % up to 8,191 page pixels, less on larger pages.
+int32_t MaxZoomFor(int32_t pageW, int32_t pageH);
+
 // The step after / before zoom (which may lie between steps); zoom itself at the ends.
 int32_t NextZoomStep(int32_t zoom);
 int32_t PrevZoomStep(int32_t zoom);

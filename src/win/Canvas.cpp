@@ -255,6 +255,25 @@ int Canvas::TextHeight(std::string_view text) {
   return sz.cy;
 }
 
+UINT Canvas::TextCodePage() {
+  RealizeFont();
+  // As GDI itself picks it for the font's character set.
+  const int charset = ::GetTextCharset(dc_);
+  CHARSETINFO info{};
+  if (::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<uintptr_t>(static_cast<unsigned>(charset))), &info,
+                             TCI_SRCCHARSET))
+    return info.ciACP;
+  return charset == OEM_CHARSET ? ::GetOEMCP() : CP_ACP;
+}
+
+SIZE Canvas::TextExtents(std::wstring_view text, std::vector<int>& ends) {
+  RealizeFont();
+  ends.assign(text.size(), 0);
+  SIZE sz{};
+  ::GetTextExtentExPointW(dc_, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &sz);
+  return sz;
+}
+
 void Canvas::FillRect(const TRect& rc) {
   RealizeBrush();
   if (!brushObj_) return;  // a clear brush fills nothing

@@ -96,6 +96,11 @@ class Canvas {
   void TextOut(int x, int y, std::string_view text);
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
+  // The code page the 8-bit text calls use with the current font.
+  UINT TextCodePage();
+  // The extent of text in the current font; ends[i] is the width of its first i + 1
+  // characters.
+  SIZE TextExtents(std::wstring_view text, std::vector<int>& ends);
 
   // Fills with the brush (ignores the pen and its mix mode). Half-open rect.
   void FillRect(const TRect& rc);

@@ -33,6 +33,8 @@ TEST(Geometry, NormalizeUnionOffsetInflate) {
   EXPECT_EQ(vk::Union(TRect{}, TRect{5, 5, 6, 6}), (TRect{5, 5, 6, 6}));
   EXPECT_EQ(vk::Offset(TRect{0, 0, 2, 2}, {6, -6}), (TRect{6, -6, 8, -4}));
   EXPECT_EQ(vk::Inflate(TRect{20, 20, 30, 30}, 12, 12), (TRect{8, 8, 42, 42}));
+  EXPECT_EQ(vk::Inflate(TRect{INT32_MIN + 1, 0, INT32_MAX - 1, 1}, 2, INT32_MAX),
+            (TRect{INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX}));
 }
 
 }  // namespace

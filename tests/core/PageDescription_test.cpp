@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -83,6 +84,33 @@ TEST(PageDescription, RewritingAKeyKeepsItsPlace) {
   ini.Set("B", "y", "2");
   ini.Set("a", "X", "3");
   EXPECT_EQ(ini.Text(), "[A]\r\nx=3\r\n[B]\r\ny=2\r\n");
+}
+
+// Every kind, many sections: the text must stay byte for byte what it has always been.
+TEST(PageDescription, LargeDrawingTextIsUnchanged) {
+  std::vector<vk::DescribedObject> objs(3000);
+  uint32_t seed = 12345;
+  auto next = [&seed] { return static_cast<int32_t>((seed = seed * 1103515245u + 12345u) >> 8) - (1 << 22); };
+  for (size_t i = 0; i < objs.size(); ++i) {
+    vk::DescribedObject& o = objs[i];
+    o.What = static_cast<Kind>(i % 7);
+    o.Start = {next(), next()};
+    o.End = {next(), next()};
+    o.CurvW = next();
+    o.ArcStart = {next(), next()};
+    o.PenWidth = next();
+    o.PenColor = static_cast<uint32_t>(next());
+    o.PenStyle = static_cast<uint8_t>(i % 6);
+    o.Filled = i % 3 == 0;
+    o.FillColor = static_cast<uint32_t>(next());
+    o.Vertices.assign(i % 4, {next(), next()});
+  }
+  const std::string t = vk::PageDescriptionText(objs);
+  EXPECT_EQ(t, vk::BuildPageDescription(objs).Text());
+  uint64_t h = 14695981039346656037u;  // FNV-1a
+  for (unsigned char c : t) h = (h ^ c) * 1099511628211u;
+  EXPECT_EQ(t.size(), 350847u);
+  EXPECT_EQ(h, 17981819372569711032u);
 }
 
 TEST(PageDescription, AnOrdinaryIniParserReadsEveryKey) {

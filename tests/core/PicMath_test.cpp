@@ -122,6 +122,17 @@ TEST(PicMath, PiePolygonClosesThroughTheCentreOrTheChord) {
   EXPECT_TRUE(vk::PiePolygonPoints({0, 5}, {100, 5}, up, 1, left).empty());
 }
 
+TEST(PicMath, ArcOverTheWholeCoordinateRangeKeepsItsBandBeyondTheRadius) {
+  const TPoint tl{INT32_MIN, INT32_MIN}, br{INT32_MAX, INT32_MAX}, right{INT32_MAX, 0}, left{INT32_MIN, 0};
+  const auto band = vk::ArcBandPoints(tl, br, right, left);
+  ASSERT_FALSE(band.empty());
+  EXPECT_EQ(band.front().X, INT32_MAX);                   // the outer edge is held to the range
+  EXPECT_EQ(band[band.size() / 2].X, -(INT32_MAX - 5));  // the inner edge, Ry - 5 left of the centre
+  const auto pie = vk::PiePolygonPoints(tl, br, right, 1, left);
+  ASSERT_FALSE(pie.empty());
+  EXPECT_EQ(pie[pie.size() - 2], (TPoint{0, 0}));  // the centre
+}
+
 TEST(PicMath, EllipsePointMeetsTheInscribedEllipse) {
   struct Case {
     TPoint p, q;

@@ -22,6 +22,21 @@ TEST(ViewZoom, StepsFromAnyValueStopAtTheEndsAndFitShowsTheWholePage) {
   EXPECT_EQ(vk::HandleHalfAt(400), 1);
 }
 
+// Mouse positions are signed 16-bit: every view position must stay at or below 32,767.
+TEST(ViewZoom, LargePagesLimitTheZoomSoTheViewFitsMousePositions) {
+  EXPECT_EQ(vk::MaxZoomFor(8191, 100), 400);
+  EXPECT_EQ(vk::MaxZoomFor(100, 8192), 399);
+  EXPECT_EQ(vk::MaxZoomFor(0, 0), 400);
+  EXPECT_EQ(vk::MaxZoomFor(INT32_MAX, 1), 1);
+  for (const int32_t side : {8191, 8192, 9000, 20000, 32767, 32768, 100000}) {
+    const int32_t z = vk::MaxZoomFor(side, 1);
+    EXPECT_LE(vk::ViewSize(side, z), 32767) << side;
+    if (z < 400 && z > 1) {
+      EXPECT_GT(vk::ViewSize(side, z + 1), 32767) << side;
+    }
+  }
+}
+
 // Every view pixel shows the page pixels of its block; the rects that map between the two
 // are exactly the pixels involved, so that a redraw repaints no less (and no more).
 TEST(ViewZoom, RectMappingsMatchTheBlocksOfEveryViewPixel) {

@@ -68,9 +68,8 @@ std::unique_ptr<vk::TPicBase> MakeFigure(int index, int x, int y, int w, int h) 
   }
 }
 
-}  // namespace
-
-std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, int pageHeight) {
+// count objects in a grid over the page, the kind at index % 7 taken from kinds.
+std::vector<std::unique_ptr<vk::TPicBase>> MakeGrid(int count, int pageWidth, int pageHeight, int kinds) {
   std::vector<std::unique_ptr<vk::TPicBase>> out;
   vk::win::Dib scratch(1, 1);
   vk::win::Canvas canvas(scratch.Dc());
@@ -80,7 +79,7 @@ std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, i
   for (int i = 0; i < count; ++i) {
     const int x = (i % cols) * cellW + 5, y = (i / cols) * cellH % std::max(pageHeight - 40, 1) + 5;
     const int w = std::max(cellW - 12, 20), h = std::min(std::max(cellH - 12, 20), 60);
-    std::unique_ptr<vk::TPicBase> pic = MakeFigure(i, x, y, w, h);
+    std::unique_ptr<vk::TPicBase> pic = MakeFigure(i % 7 < kinds ? i : i - i % 7, x, y, w, h);
     pic->PicPen.Width = 1 + (i % 4) * 2;
     pic->PicPen.Style = static_cast<uint8_t>(i % 7 == 3 ? vk::kPenDot : vk::kPenSolid);
     pic->PicPen.Color = 0x0000FFu ^ static_cast<uint32_t>(i * 0x030507);
@@ -91,6 +90,16 @@ std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, i
     out.push_back(std::move(pic));
   }
   return out;
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<vk::TPicBase>> MakeScene(int count, int pageWidth, int pageHeight) {
+  return MakeGrid(count, pageWidth, pageHeight, 7);
+}
+
+std::vector<std::unique_ptr<vk::TPicBase>> MakeLines(int count, int pageWidth, int pageHeight) {
+  return MakeGrid(count, pageWidth, pageHeight, 1);
 }
 
 std::vector<std::unique_ptr<vk::TPicBase>> MakeTexts(int count, int pageWidth, int pageHeight) {

@@ -1,11 +1,13 @@
 // Writing and reading a drawing of 10,000 objects, and Apply (SavePage) of a page with
-// 1,000 objects, with the page description written in one go; beside it, the same
+// 1,000 objects, and of pages of 10,000 and 100,000 lines, with the page description written in one go; beside it, the same
 // description written key by key through the profile writer. Medians in milliseconds.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "BenchClock.h"
@@ -16,6 +18,7 @@
 #include "drawing/editor/DrawingIO.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
+#include "drawing/objects/PicFuns.h"
 
 using bench::Median;
 using bench::Now;
@@ -47,6 +50,18 @@ int main() {
   std::printf("drawing of 10000 objects (%lu bytes): write %.1f ms, read %.1f ms\n", info.nFileSizeLow, Median(w),
               Median(r));
 
+  // Fitting the font of a 1 MB text to a box fitted by height, as a handle drag does: the
+  // answer is the largest size, so every size is measured.
+  {
+    std::string text;
+    while (text.size() < (1u << 20)) text += "Fitting a long text, line after line. ";
+    vk::FontAttrs font;
+    font.Name = "Arial";
+    const double t0 = Now();
+    const int32_t size = vk::FitFontSize({0, 0, 10, 5000}, text, font, 2);
+    std::printf("fitting the font of a %zu-byte text: size %d in %.1f ms\n", text.size(), size, Now() - t0);
+  }
+
   // Apply of a page (A4 at 300 dpi) with 1000 objects.
   if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err)) return 1;
   vk::EditorArgs args;
@@ -58,6 +73,7 @@ int main() {
   std::vector<double> apply;
   double perKey = 0;
   size_t keys = 0;
+  std::vector<std::pair<int, double>> lineApply;
   std::thread driver([&] {
     vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
     gui.Run([&] {
@@ -80,6 +96,19 @@ int main() {
           ++keys;
         }
       perKey = Now() - t0;
+      // Apply of pages of line objects only, the size a page of a drawing program can reach.
+      for (const int n : {10000, 100000}) {
+        form.Drawing().FreeAllPics();
+        for (auto& p : vkt::MakeLines(n, 2480, 3508)) form.AppendPic(std::move(p));
+        form.RedrawAll(false, true);
+        std::vector<double> t;
+        for (int i = 0; i < 5; ++i) {
+          const double t0 = Now();
+          form.SavePage(1);
+          t.push_back(Now() - t0);
+        }
+        lineApply.emplace_back(n, Median(t));
+      }
       form.AppendPic(std::move(vkt::MakeScene(1, 10, 10)[0]));
       ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });
@@ -89,5 +118,7 @@ int main() {
   driver.join();
   std::printf("Apply of a 2480 x 3508 page with 1000 objects: %.1f ms (description written in one go)\n", Median(apply));
   std::printf("the same description through the profile writer, %zu calls: %.0f ms\n", keys, perKey);
+  for (const auto& [n, ms] : lineApply)
+    std::printf("Apply of a 2480 x 3508 page with %d line objects: %.1f ms (goal: %d ms)\n", n, ms, n / 100);
   return 0;
 }

@@ -43,7 +43,7 @@ std::string DescriptionText(const PicListType& pics) {
   std::vector<DescribedObject> objects;
   objects.reserve(pics.size());
   for (const auto& p : pics) objects.push_back(Describe(*p));
-  return BuildPageDescription(objects).Text();
+  return PageDescriptionText(objects);
 }
 
 }  // namespace vk

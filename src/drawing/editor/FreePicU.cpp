@@ -292,6 +292,9 @@ void TFreePicF::ShowPicture(ReadyPicture& ready) {
   WorkBmp.Swap(ready.Bitmaps->Work);
   imageBmp_.Swap(ready.Bitmaps->Image);
   ready.Bitmaps.reset();  // the previous page's bitmaps
+  zoom_ = std::min(zoom_, MaxZoomFor(WorkBmp.Width(), WorkBmp.Height()));  // a larger page may not take the zoom shown
+  tracker_.SetHandleHalf(HandleHalfAt(zoom_));
+  UpdateZoomReadout();
   workCanvas_.emplace(WorkBmp);
   imageCanvas_.emplace(imageBmp_);
   workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));

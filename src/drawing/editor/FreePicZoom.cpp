@@ -31,7 +31,8 @@ POINT TFreePicF::ViewCentre() const {
 bool TFreePicF::ZoomLocked() const { return pressActive_ || (CurPic && CurPic->UnderConstruction()); }
 
 void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
-  zoom = std::clamp(zoom, kFitMin, kZoomMax);
+  const int32_t most = MaxZoomFor(WorkBmp.Width(), WorkBmp.Height());
+  zoom = std::clamp(zoom, std::min(kFitMin, most), most);
   if (zoom != zoom_ && scrollBox1_ && image1_) {
     // The page point under the anchor, before and after.
     RECT now{};

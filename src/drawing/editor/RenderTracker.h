@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/ByteIO.h"
 #include "core/Geometry.h"
 #include "drawing/objects/PicBase.h"
 
@@ -33,8 +34,11 @@ class RenderTracker {
     std::vector<uint8_t> Record;
     size_t Position = 0;
     TRect Extent;
+    uint64_t Generation = 0;  // the last Update that found the object in the list
   };
   std::unordered_map<const TPicBase*, Seen> seen_;
+  uint64_t generation_ = 0;
+  ByteWriter scratch_;
   int32_t handleHalf_ = HandleHalfSize, seenHalf_ = HandleHalfSize;
 };
 

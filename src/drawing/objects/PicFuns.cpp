@@ -1,7 +1,9 @@
 #include "drawing/objects/PicFuns.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace vk {
@@ -64,6 +66,55 @@ constexpr std::array<CursorEntry, 11> kCursors{{
 // Our cursor table, indexed by cursor number. Cursors from resources are shared
 // handles: they are never destroyed.
 std::array<HCURSOR, kCursorMove + 1> g_cursors{};
+
+// A text's extent at any size from one measure of its distinct characters. GDI's extent
+// of a line is the sum of its characters' advances, so a text of megabytes costs what its
+// few distinct characters cost, not a measure of the whole text per size.
+class TextTally {
+ public:
+  TextTally(win::Canvas& c, std::string_view text) {
+    std::wstring wide;
+    if (!text.empty()) {
+      // The conversion the 8-bit text calls make themselves.
+      const UINT cp = c.TextCodePage();
+      const int n = ::MultiByteToWideChar(cp, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+      wide.resize(static_cast<size_t>(std::max(n, 0)));
+      if (n > 0) ::MultiByteToWideChar(cp, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    }
+    std::vector<uint32_t> count(65536, 0);
+    for (const wchar_t ch : wide) {
+      if (count[ch]++ == 0) chars_.push_back(ch);
+    }
+    for (const wchar_t ch : chars_) counts_.push_back(count[ch]);
+  }
+
+  // Width or height at the canvas's font, as the whole text's measure gives it.
+  int64_t Extent(win::Canvas& c, bool width) const {
+    const SIZE sz = c.TextExtents(chars_, ends_);
+    if (!width) return sz.cy;
+    int64_t sum = 0;
+    int before = 0;
+    for (size_t i = 0; i < chars_.size(); ++i) {
+      sum += static_cast<int64_t>(counts_[i]) * (ends_[i] - before);
+      before = ends_[i];
+    }
+    return sum;
+  }
+
+ private:
+  std::wstring chars_;             // each character of the text once
+  std::vector<uint32_t> counts_;  // how often each occurs
+  mutable std::vector<int> ends_;
+};
+
+// The size just before the first that overflows limit (sizes from 2 up). Counting up
+// rather than bisecting: a font's extent need not grow at every size.
+template <class Measure>
+int32_t FirstSizeBeforeOverflow(Measure measure, int32_t limit) {
+  for (int32_t size = 2; size <= kMaxFitFontSize; ++size)
+    if (limit < measure(size)) return size - 1;
+  return kMaxFitFontSize;
+}
 
 }  // namespace
 
@@ -168,14 +219,20 @@ int32_t FitFontSize(const TRect& rect, std::string_view text, const FontAttrs& f
     byWidth = !(spareH >= spareW);
   }
   const int32_t limit = byWidth ? w : h;
-  // Counting up rather than bisecting: a font's extent need not grow at every size, and
-  // the answer is the size just before the first one that does not fit.
-  for (int32_t size = 2; size <= kMaxFitFontSize; ++size) {
+  auto whole = [&](int32_t size) -> int64_t {
     c.Font().Size = size;
-    const int measure = byWidth ? c.TextWidth(text) : c.TextHeight(text);
-    if (limit < measure) return size - 1;
-  }
-  return kMaxFitFontSize;
+    return byWidth ? c.TextWidth(text) : c.TextHeight(text);
+  };
+  const TextTally tally(c, text);
+  auto tallied = [&](int32_t size) {
+    c.Font().Size = size;
+    return tally.Extent(c, byWidth);
+  };
+  const int32_t found = FirstSizeBeforeOverflow(tallied, limit);
+  // The tally rests on extents adding up per character. Where they do not (a system that
+  // kerns here), it is caught at the answer, and the text itself is measured at every size.
+  const bool confirmed = (found < 2 || whole(found) <= limit) && (found >= kMaxFitFontSize || whole(found + 1) > limit);
+  return confirmed ? found : FirstSizeBeforeOverflow(whole, limit);
 }
 
 void ClearTextArea(win::Canvas& canvas, const TRect& rect) {

@@ -552,6 +552,18 @@ TEST(Zoom, FiguresDrawnAtHalfScaleStoreThePagePointsOfTheirDrags) {
   });
 }
 
+// Mouse positions are 16-bit: a page wider than 8,191 pixels cannot go to 400 %.
+TEST(Zoom, ViewsOfLargePagesStayWithinMousePositions) {
+  FormSession s("zoom-large", 9000, 300);
+  s.Run([](FormSession& s) {
+    s.OnGui([&] { s.Form().ZoomTo(400); });
+    EXPECT_EQ(s.Form().Zoom(), vk::MaxZoomFor(9000, 300));
+    RECT rc{};
+    s.OnGui([&] { ::GetClientRect(s.Form().SurfaceHandle(), &rc); });
+    EXPECT_LE(rc.right, 32767);
+  });
+}
+
 TEST(Zoom, HandlesAreFoundAndCtrlWheelKeepsThePointUnderThePointer) {
   FormSession s("zoom-view");
   s.Run([](FormSession& s) {

@@ -8,9 +8,11 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/ArccPic.h"
 #include "drawing/objects/CurvePic.h"
 #include "drawing/objects/PolyPic.h"
+#include "drawing/objects/RectPic.h"
 #include "drawing/objects/RounPic.h"
 #include "drawing/objects/TextPic.h"
 
@@ -204,5 +206,27 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, Redraw, ::testing::Values(100, 33, 400));
+
+}  // namespace
+
+namespace {
+
+// Stored values at the int32 limits: the figure still covers the page, so it is redrawn
+// when it appears, changes and goes.
+TEST(RedrawTracker, FiguresAtTheCoordinateLimitsAreTracked) {
+  vk::RenderTracker tracker;
+  vk::RenderTracker::List list;
+  auto rect = std::make_unique<vk::TRectPic>();
+  rect->ShapeRect = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  rect->PicPen.Width = INT32_MIN;
+  vk::TPicBase* pic = rect.get();
+  list.push_back(std::move(rect));
+  const vk::TRect page{0, 0, 100, 100};
+  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+  pic->PicPen.Width = INT32_MAX;
+  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+  list.clear();
+  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+}
 
 }  // namespace

@@ -115,6 +115,22 @@ TEST(PicFuns, FitFontSizeFindsTheLargestFittingSize) {
   EXPECT_EQ(vk::FitFontSize({0, 0, 1, 1}, text, Face(9), 2), 1);
 }
 
+// The fitting measures a text's characters once per size, not the text: it must find what
+// measuring the whole text at every size from 2 up finds.
+TEST(PicFuns, FitFontSizeAgreesWithMeasuringTheWholeTextAtEverySize) {
+  const std::string texts[] = {"Hello", "ii WW\t,.;' Mix of widths 0123 \xC4\xE3\xBA\xC3 end",
+                               std::string(300, 'l') + std::string(40, 'M') + "\r\n" + std::string(7, ' ')};
+  for (const std::string& text : texts)
+    for (const bool horizontal : {true, false})
+      for (const int32_t limit : {3, 40, 333, 2000, 30000}) {
+        int32_t linear = vk::kMaxFitFontSize;
+        for (int32_t s = 2; s <= vk::kMaxFitFontSize && linear == vk::kMaxFitFontSize; ++s)
+          if (Extent(text.c_str(), s, horizontal) > limit) linear = s - 1;
+        const vk::TRect box = horizontal ? vk::TRect{0, 0, limit, 5} : vk::TRect{0, 0, 5, limit};
+        EXPECT_EQ(vk::FitFontSize(box, text, Face(9), horizontal ? 1 : 2), linear) << text << " " << limit;
+      }
+}
+
 TEST(PicFuns, FitFontSizeEndsForTextThatNeverOutgrowsTheBox) {
   // An empty text is 0 wide at every size.
   EXPECT_EQ(vk::FitFontSize({0, 0, 50, 50}, "", Face(9), 1), vk::kMaxFitFontSize);
