@@ -55,10 +55,10 @@ class Driver {
 // Waits until the GUI thread (when there is one) has handled the input given so far.
 void WaitInputTaken();
 
-// While it lives, mouse input from the device (the real pointer, and the move Wine makes
-// when a window releases the capture) no longer reaches target, a window of this thread:
-// a test that works target with sent messages then sees its own messages only, wherever
-// the pointer happens to be.
+// While it lives, input from the real pointer no longer reaches target, a window of this
+// thread. The X server reports pointer moves whenever windows appear or change under the
+// pointer, wherever an earlier test left it; a test that works target with sent messages
+// then sees its own messages only.
 class SentMouseOnly {
  public:
   explicit SentMouseOnly(HWND target);
