@@ -135,7 +135,7 @@ TEST(ShapesE2e, TypeATextGiveItEffectsResizeItViewThePageAndApply) {
     // Select it by its body, then hollow, outline and 3-D from the menu's effects.
     const POINT body = e.Page(110, 105);
     vkt::Click(body.x, body.y);
-    ::Sleep(::GetDoubleClickTime() + 50);
+    ::Sleep(::GetDoubleClickTime() + 50);  // the menu's press must not make a double click with it
     for (WORD item : {'X', 'B', 'O'}) MenuKeys(body, {'G', item});
     // Its right handle sits on the middle of the right edge; drag it 150 pixels on.
     vkt::MouseMove(e.Page(right, midY).x - 1, e.Page(right, midY).y);
@@ -176,7 +176,7 @@ using vk::TPoint;
 // Selects an object by a click on its body, then drags one of its handles.
 void DragHandle(const vkt::HostedEditor& e, POINT body, POINT from, POINT to) {
   vkt::Click(e.Page(body.x, body.y).x, e.Page(body.x, body.y).y);
-  ::Sleep(::GetDoubleClickTime() + 50);
+  ::Sleep(::GetDoubleClickTime() + 50);  // the drag's press must not make a double click with it
   vkt::MouseMove(e.Page(from.x + 1, from.y).x, e.Page(from.x + 1, from.y).y);
   vkt::MouseMove(e.Page(from.x, from.y).x, e.Page(from.x, from.y).y);
   vkt::Drag(e.Page(from.x, from.y), e.Page(to.x, to.y));

@@ -11,7 +11,10 @@ bool EditorWindow::Find(DWORD timeoutMs) {
   ScrollBox = FindChildById(Form, vk::kIdScrollBox);
   Surface = FindChildById(Form, vk::kIdImage);
   ::SetForegroundWindow(Form);
-  ::Sleep(150);
+  // Keys go where the focus is: wait until the form is in front and holds it, or until
+  // a message box it shows while opening has taken its place.
+  WaitFor([&] { return IsActive(Form) || DialogShowing(nullptr); }, timeoutMs);
+  WaitInputTaken();
   return true;
 }
 
@@ -37,10 +40,12 @@ void CloseEditorsLeft() {
     if (dlg) {
       ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
       ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      WaitFor([&] { return !::IsWindow(dlg); }, 2000);
     } else {
+      // Closing may ask a question first; the next round answers it.
       ::PostMessageW(form, WM_CLOSE, 0, 0);
+      WaitFor([&] { return !::IsWindow(form) || ::FindWindowW(L"#32770", nullptr); }, 2000);
     }
-    ::Sleep(150);
   }
 }
 

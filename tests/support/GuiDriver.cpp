@@ -1,6 +1,7 @@
 #include "GuiDriver.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,19 +13,41 @@ namespace vkt {
 
 namespace {
 constexpr UINT kRunMessage = WM_APP + 77;
-}
+constexpr UINT kIdleMessage = WM_APP + 78;
+// The GuiThread that takes the test's input; tests make one at a time, and it outlives
+// the driver threads that give input.
+std::atomic<const GuiThread*> inputThread{nullptr};
+thread_local HWND sentMouseTarget = nullptr;
 
-GuiThread::GuiThread() {
+bool Poll(const std::function<bool()>& pred, DWORD timeoutMs, DWORD intervalMs) {
+  const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (pred()) return true;
+    if (::GetTickCount64() > end) return false;
+    ::Sleep(intervalMs);
+  }
+}
+}  // namespace
+
+GuiThread::GuiThread() : thread_(::GetCurrentThreadId()) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = &GuiThread::Proc;
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = L"VkTestGuiThread";
   ::RegisterClassW(&wc);
   wnd_ = ::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  inputThread = this;
 }
 
 GuiThread::~GuiThread() {
+  const GuiThread* self = this;
+  inputThread.compare_exchange_strong(self, nullptr);
   if (wnd_) ::DestroyWindow(wnd_);
+}
+
+bool GuiThread::Idle() const {
+  DWORD_PTR idle = 0;
+  return ::SendMessageTimeoutW(wnd_, kIdleMessage, 0, 0, SMTO_NORMAL, 1000, &idle) != 0 && idle == 1;
 }
 
 void GuiThread::Run(const std::function<void()>& fn) {
@@ -36,17 +59,56 @@ LRESULT CALLBACK GuiThread::Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     (*reinterpret_cast<const std::function<void()>*>(lp))();
     return 0;
   }
+  // Sent messages come before input and posted ones, so the thread is answering from its
+  // message loop (or a dialog's) and sees what is still queued for it.
+  if (m == kIdleMessage) return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0 ? 1 : 0;
   return ::DefWindowProcW(w, m, wp, lp);
 }
 
-bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs) {
-  const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (pred()) return true;
-    if (::GetTickCount64() > end) return false;
-    ::Sleep(20);
+Driver::Driver(std::function<void()> fn)
+    : done_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this, fn = std::move(fn)] {
+        fn();
+        ::SetEvent(done_.Get());
+      }) {}
+
+Driver::~Driver() { Join(); }
+
+void Driver::Join() {
+  if (!thread_.joinable()) return;
+  const HANDLE done = done_.Get();
+  while (::MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
   }
+  thread_.join();
 }
+
+void WaitInputTaken() {
+  const GuiThread* gui = inputThread.load();
+  if (!gui || gui->IsCurrent()) return;
+  Poll([gui] { return gui->Idle(); }, 5000, 2);
+}
+
+SentMouseOnly::SentMouseOnly(HWND target) {
+  sentMouseTarget = target;
+  hook_ = ::SetWindowsHookExW(WH_MOUSE, &SentMouseOnly::Proc, nullptr, ::GetCurrentThreadId());
+}
+
+SentMouseOnly::~SentMouseOnly() {
+  if (hook_) ::UnhookWindowsHookEx(hook_);
+  sentMouseTarget = nullptr;
+}
+
+LRESULT CALLBACK SentMouseOnly::Proc(int code, WPARAM wp, LPARAM lp) {
+  // Non-zero drops the message from the queue; sent messages never pass here.
+  if (code >= 0 && reinterpret_cast<const MOUSEHOOKSTRUCT*>(lp)->hwnd == sentMouseTarget) return 1;
+  return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs) { return Poll(pred, timeoutMs, 20); }
 
 HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs) {
   HWND found = nullptr;
@@ -75,6 +137,14 @@ HWND FindChildById(HWND parent, int id) {
   return s.found;
 }
 
+bool IsActive(HWND top) {
+  if (::GetForegroundWindow() != top) return false;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(top, nullptr), &info)) return false;
+  return info.hwndFocus == top || ::IsChild(top, info.hwndFocus);
+}
+
 std::wstring WindowText(HWND w) {
   wchar_t buf[1024] = {};
   ::SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf), SMTO_BLOCK, 2000, nullptr);
@@ -82,15 +152,20 @@ std::wstring WindowText(HWND w) {
 }
 
 namespace {
-void SendMouse(int x, int y, DWORD flags) {
+INPUT MouseInput(int x, int y, DWORD flags) {
   const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dx = static_cast<LONG>(static_cast<long long>(x) * 65535 / (sw - 1));
   in.mi.dy = static_cast<LONG>(static_cast<long long>(y) * 65535 / (sh - 1));
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  return in;
+}
+
+void SendMouse(int x, int y, DWORD flags) {
+  INPUT in = MouseInput(x, y, flags);
   ::SendInput(1, &in, sizeof in);
-  ::Sleep(25);
+  WaitInputTaken();
 }
 }  // namespace
 
@@ -105,16 +180,15 @@ void Click(int x, int y, bool right) {
   MouseMove(x, y);
   MouseButton(x, y, true, right);
   MouseButton(x, y, false, right);
-  ::Sleep(60);
 }
 
 void DoubleClick(int x, int y) {
   MouseMove(x, y);
-  MouseButton(x, y, true);
-  MouseButton(x, y, false);
-  MouseButton(x, y, true);
-  MouseButton(x, y, false);
-  ::Sleep(60);
+  // In one go: however slow the machine, the two presses fall within the double-click time.
+  INPUT in[4] = {MouseInput(x, y, MOUSEEVENTF_LEFTDOWN), MouseInput(x, y, MOUSEEVENTF_LEFTUP),
+                 MouseInput(x, y, MOUSEEVENTF_LEFTDOWN), MouseInput(x, y, MOUSEEVENTF_LEFTUP)};
+  ::SendInput(4, in, sizeof(INPUT));
+  WaitInputTaken();
 }
 
 void Drag(POINT a, POINT b, int steps) {
@@ -122,7 +196,6 @@ void Drag(POINT a, POINT b, int steps) {
   MouseButton(a.x, a.y, true);
   for (int i = 1; i <= steps; ++i) MouseMove(a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps);
   MouseButton(b.x, b.y, false);
-  ::Sleep(80);
 }
 
 void KeyTap(WORD vk, bool ctrl, bool shift) {
@@ -141,7 +214,7 @@ void KeyTap(WORD vk, bool ctrl, bool shift) {
   if (shift) key(VK_SHIFT, true);
   if (ctrl) key(VK_CONTROL, true);
   ::SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
-  ::Sleep(80);
+  WaitInputTaken();
 }
 
 POINT ClientToScreenPt(HWND w, int x, int y) {
@@ -172,7 +245,11 @@ bool AnswerDialog(const wchar_t* caption, int buttonId, DWORD timeoutMs, std::ws
   if (!d) return false;
   if (text) ::EnumChildWindows(d, &FirstStatic, reinterpret_cast<LPARAM>(text));
   ::PostMessageW(d, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
-  return WaitFor([&] { return !::IsWindow(d) || !::IsWindowVisible(d); }, timeoutMs);
+  // A dialog hides when answered and is destroyed once its loop has ended; only then has
+  // the code that asked the question gone on with the answer.
+  const bool gone = WaitFor([&] { return !::IsWindow(d); }, timeoutMs);
+  WaitInputTaken();
+  return gone;
 }
 
 bool XKey(const char* action, const char* key) {
@@ -186,9 +263,9 @@ bool XKey(const char* action, const char* key) {
     f << action << " " << key << "\n";
   }
   std::filesystem::rename(base + ".tmp", base + ".req");
-  const bool ok = WaitFor([&] { return std::filesystem::exists(base + ".ack"); }, 5000);
-  ::Sleep(50);
-  return ok;
+  // The script acknowledges once xdotool has returned, and xdotool syncs with the X server
+  // as it closes: the key is held (or let go) there when the answer comes.
+  return WaitFor([&] { return std::filesystem::exists(base + ".ack"); }, 5000);
 }
 
 std::vector<uint8_t> FileBytes(const std::string& path) {

@@ -1,7 +1,5 @@
 #include "HostSession.h"
 
-#include <thread>
-
 #include "GuiDriver.h"
 
 namespace vkt {
@@ -17,8 +15,9 @@ bool RunHosted(const pagehost::HostOptions& opt, const std::function<void(Hosted
   if (!host.Create()) return false;
   std::string err;
   if (!pagehost::WritePagePicture(opt.Dir, opt.Page, opt.PageWidth, opt.PageHeight, err)) return false;
+  const GuiThread gui;  // the editor's thread: the driver's input waits for it
   bool appeared = false;
-  std::thread th([&] {
+  Driver th([&] {
     HostedEditor e;
     e.Host = &host;
     if (e.Find()) {
@@ -29,7 +28,7 @@ bool RunHosted(const pagehost::HostOptions& opt, const std::function<void(Hosted
   });
   std::string error;
   const int rc = pagehost::RunEditor(opt, host.Handle(), error);
-  th.join();
+  th.Join();
   return rc == 0 && appeared;
 }
 

@@ -23,8 +23,9 @@ ExportFn Export() {
 bool RunEditorSession(const ExportTexts& t, const std::function<void(EditorWindow&)>& driver) {
   ExportFn fn = Export();
   if (!fn) return false;
+  const GuiThread gui;  // the editor's thread: the driver's input waits for it
   bool appeared = false;
-  std::thread th([&] {
+  Driver th([&] {
     EditorWindow w;
     if (w.Find()) {
       appeared = true;
@@ -35,7 +36,7 @@ bool RunEditorSession(const ExportTexts& t, const std::function<void(EditorWindo
   const char* p[9] = {t.Width.c_str(), t.Height.c_str(), t.PageFile.c_str(), t.ScrollX.c_str(), t.ScrollY.c_str(),
                       t.Pages.c_str(), t.Theme.c_str(),  t.Icon.c_str(),     t.Host.c_str()};
   fn(&p[0], &p[1], &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]);
-  th.join();
+  th.Join();
   return appeared;
 }
 

@@ -68,7 +68,7 @@ TEST(Export, SizePageNumberAndCentringOfASmallPage) {
     EXPECT_NEAR(img.top, cy, 0.5);
     // Resizing the window centres the page again.
     ::SetWindowPos(w.Form, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
-    ::Sleep(200);
+    vkt::WaitInputTaken();
     ::GetClientRect(w.ScrollBox, &box);
     const RECT img2 = ChildRectIn(w.Surface, w.ScrollBox);
     EXPECT_NEAR(img2.left, (box.right - 301) / 2.0, 0.5);

@@ -1,6 +1,6 @@
 #include "FormSession.h"
 
-#include <thread>
+#include <gtest/gtest.h>
 
 #include "EditorWindow.h"
 #include "PageHost.h"
@@ -22,18 +22,37 @@ FormSession::FormSession(const std::string& name, int pageWidth, int pageHeight)
 }
 
 void FormSession::Run(const std::function<void(FormSession&)>& driver) {
-  std::thread th([&] {
+  Driver th([&] {
     HWND w = WaitForWindow(L"TFreePicF", L"Draw Graphics");
     if (w) {
+      // Answered once the form has finished showing and runs its loop.
+      OnGui([&] {
+        handle_ = form_->Handle();
+        surface_ = form_->SurfaceHandle();
+        scrollBox_ = form_->ScrollBoxHandle();
+        sentMouseOnly_ = std::make_unique<SentMouseOnly>(surface_);
+      });
       ::SetForegroundWindow(w);
-      ::Sleep(100);
+      // Keys go where the focus is.
+      WaitFor([&] { return IsActive(w) || DialogShowing(nullptr); });
       driver(*this);
     }
     CloseEditorsLeft();
   });
   form_->ShowModal();
-  th.join();
+  th.Join();  // the driver may still read the form after it closed
+  sentMouseOnly_.reset();
 }
+
+vk::TFreePicF& FormSession::Form() {
+  if (!gui_.IsCurrent()) ADD_FAILURE() << "the form is read off its thread: read it inside OnGui";
+  return *form_;
+}
+
+int32_t FormSession::Mode() { return Read([&] { return form_->Mode(); }); }
+int32_t FormSession::Zoom() { return Read([&] { return form_->Zoom(); }); }
+int32_t FormSession::PageNo() { return Read([&] { return form_->CurrentPageNo(); }); }
+HWND FormSession::Control(const char* name) { return Read([&] { return form_->ControlHandle(name); }); }
 
 void FormSession::ClickSurface(int x, int y, bool right) {
   OnGui([&] {
@@ -54,12 +73,12 @@ void FormSession::DragSurface(int x1, int y1, int x2, int y2) {
 }
 
 void FormSession::PostButton(const char* name) {
-  HWND b = FindChildById(form_->Handle(), vk::ToolButtonId(name));
+  HWND b = FindChildById(handle_, vk::ToolButtonId(name));
   ::PostMessageW(b, BM_CLICK, 0, 0);
 }
 
 bool FormSession::ButtonEnabled(const char* name) {
-  return ::IsWindowEnabled(FindChildById(form_->Handle(), vk::ToolButtonId(name))) != FALSE;
+  return ::IsWindowEnabled(FindChildById(handle_, vk::ToolButtonId(name))) != FALSE;
 }
 
 size_t FormSession::Count() {

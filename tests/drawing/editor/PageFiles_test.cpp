@@ -50,13 +50,13 @@ std::string Text(const std::string& path) {
 void Apply(FormSession& s) {
   ASSERT_TRUE(vkt::WaitFor([&] { return s.ButtonEnabled("SpeedButtonApply"); }, 3000));
   s.PostButton("SpeedButtonApply");
-  EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+  EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Handle()); }));
 }
 
 void GoTo(FormSession& s, int page) {
-  HWND box = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"));
+  HWND box = vkt::FindChildById(s.Handle(), vk::PropControlId("edtPage"));
   ::SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::to_wstring(page).c_str()));
-  ::PostMessageW(vkt::FindChildById(s.Form().Handle(), vk::PropControlId("btn1")), BM_CLICK, 0, 0);
+  ::PostMessageW(vkt::FindChildById(s.Handle(), vk::PropControlId("btn1")), BM_CLICK, 0, 0);
 }
 
 TEST(PageFiles, AWrongFormatMarkIsReportedAndThePageShowsWithoutADrawing) {
@@ -72,7 +72,7 @@ TEST(PageFiles, AWrongFormatMarkIsReportedAndThePageShowsWithoutADrawing) {
     std::wstring text;
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_EQ(text, L"Invalid file format.");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2; }));
     EXPECT_EQ(s.Count(), 0u);
   });
 }
@@ -90,7 +90,7 @@ TEST(PageFiles, AFileThatEndsEarlyKeepsTheObjectsBeforeTheDamage) {
     std::wstring text;
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_NE(text.find(L"Page2.fdf"), std::wstring::npos) << text;
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 2; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2 && s.Count() == 2; }));
     s.OnGui([&] {
       EXPECT_EQ(s.Form().Pics()[1]->PicIndex, 1);
     });
@@ -111,7 +111,7 @@ TEST(PageFiles, AnObjectOfAKindThisEditorCannotMakeGoesThroughApplyUnchanged) {
   WriteFile(s.Folder() + "Page2.fdf", file);
   s.Run([](FormSession& s) {
     GoTo(s, 2);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 3; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2 && s.Count() == 3; }));
     Apply(s);
   });
   EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf"), file);
@@ -128,10 +128,10 @@ TEST(PageFiles, APageKeepsItsHistoryAcrossAVisitElsewhereAndApplyWritesTheUndone
     vkt::KeyTap(VK_RIGHT);
     ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 11; }));
     GoTo(s, 2);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 0; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2 && s.Count() == 0; }));
     vkt::KeyTap('Z', true);  // page 2 has nothing to take back
     GoTo(s, 1);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 1 && s.Count() == 1; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 1 && s.Count() == 1; }));
     vkt::KeyTap('Z', true);
     ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 10; }));
     Apply(s);
@@ -143,21 +143,20 @@ TEST(PageFiles, APageKeepsItsHistoryAcrossAVisitElsewhereAndApplyWritesTheUndone
 TEST(PageFiles, ThePageBoxIsHeldToThePagesThatExist) {
   FormSession s("page-box");
   s.Run([](FormSession& s) {
-    HWND box = vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"));
+    HWND box = vkt::FindChildById(s.Handle(), vk::PropControlId("edtPage"));
     s.Add([] { return vkt::MakeRect(10, 10, 40, 40); });
     s.ClickSurface(25, 25);
     vkt::KeyTap(VK_RIGHT);
     ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0).Left == 11; }));
     GoTo(s, 0);  // the first page is this page: nothing happens
     ASSERT_TRUE(vkt::WaitFor([&] { return vkt::WindowText(box) == L"1"; }));
-    ::Sleep(200);
-    EXPECT_NE(s.Form().Mode(), vk::kModeWait);
+    vkt::WaitInputTaken();  // the click has been handled whole
+    EXPECT_NE(s.Mode(), vk::kModeWait);
     GoTo(s, 99);  // nine pages: the last one is asked for
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::kModeWait; }));
     EXPECT_EQ(vkt::WindowText(box), L"9");
     // The drawing waits with the page: undo too.
     vkt::KeyTap('Z', true);
-    ::Sleep(150);
     EXPECT_EQ(s.RectOf(0).Left, 11);
   });
 }
@@ -179,8 +178,7 @@ TEST(PageFiles, AFailureInsideAStepIsReportedAndTheDrawingStays) {
     s.PostButton("SpeedButtonApply");  // writing the page files fails the same way
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_NE(text.find(L"could not be written"), std::wstring::npos) << text;
-    ::Sleep(200);
-    EXPECT_TRUE(::IsWindow(s.Form().Handle()));
+    EXPECT_TRUE(::IsWindow(s.Handle()));
     EXPECT_EQ(s.Count(), 1u);
     s.OnGui([] { vk::ArmFailPoint(nullptr); });
   });
@@ -201,7 +199,7 @@ TEST(PageFiles, ARecordWhoseFieldsDoNotFitItsLengthIsAnInvalidFile) {
     std::wstring text;
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_EQ(text, L"Invalid file format.");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2; }));
     EXPECT_EQ(s.Count(), 1u);
   });
 }
@@ -235,7 +233,7 @@ TEST(PageFiles, OutOfRangeValuesLoadDrawAndGoBackAsTheyWere) {
   WriteFile(s.Folder() + "Page2.fdf", page2);
   s.Run([](FormSession& s) {
     GoTo(s, 2);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2; }));
     EXPECT_EQ(s.Count(), 6u);
     s.OnGui([&] {
       for (const auto& p : s.Form().Pics()) p->Choosed = true;  // handles too
@@ -259,12 +257,11 @@ TEST(PageFiles, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     std::wstring text;
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_NE(text.find(L"Page1.fdf"), std::wstring::npos) << text;
-    ::Sleep(200);
-    EXPECT_TRUE(::IsWindow(s.Form().Handle()));
+    EXPECT_TRUE(::IsWindow(s.Handle()));
     // Goto reports the same and stays on the page.
     GoTo(s, 2);
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000));
-    EXPECT_EQ(s.Form().CurrentPageNo(), 1);
+    EXPECT_EQ(s.PageNo(), 1);
     EXPECT_EQ(s.Count(), 1u);
   });
   EXPECT_FALSE(std::filesystem::exists(ini));
@@ -275,11 +272,11 @@ TEST(PageFiles, ClosingTheWindowWhileWaitingForAPageEndsTheWaitCleanly) {
   s.Run([](FormSession& s) {
     s.Add([] { return vkt::MakeRect(5, 5, 50, 50); });
     GoTo(s, 5);  // no host answers: the page never comes
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() == vk::kModeWait; }));
-    EXPECT_FALSE(::IsWindowEnabled(s.Form().SurfaceHandle()));
-    ::PostMessageW(s.Form().Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::kModeWait; }));
+    EXPECT_FALSE(::IsWindowEnabled(s.Surface()));
+    ::PostMessageW(s.Handle(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(vkt::AnswerDialog(L"Quillora Studio", IDNO));
-    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Handle()); }));
   });
   EXPECT_TRUE(std::filesystem::exists(s.Folder() + "Page1.fdf"));  // saved by the Goto
 }
@@ -325,7 +322,7 @@ TEST(PageFiles, TextRecordsKeepOutOfRangeEffectsAndALengthPastTheEndIsAnInvalidF
     std::wstring text;
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_EQ(text, L"Invalid file format.");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 1; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2 && s.Count() == 1; }));
     s.OnGui([&] {
       vk::ByteWriter w;
       s.Form().Pics()[0]->SaveToBuffer(w);

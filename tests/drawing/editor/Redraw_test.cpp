@@ -2,8 +2,6 @@
 // for every kind of object and each kind's own handles.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
@@ -58,9 +56,10 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
   args.PageFile = pagehost::PagePicturePath(dir, 1);
   vkt::GuiThread gui;
   vk::TFreePicF form(args);
+  std::unique_ptr<vkt::SentMouseOnly> sentMouseOnly;
 
   std::vector<std::string> failures;
-  std::thread driver([&] {
+  vkt::Driver driver([&] {
     if (!vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics")) {
       failures.push_back("no window");
       return;
@@ -107,13 +106,15 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
     };
     gui.Run([&] {
       surface = form.SurfaceHandle();
+      sentMouseOnly = std::make_unique<vkt::SentMouseOnly>(surface);
       form.ZoomTo(zoom);
       for (auto& p : vkt::MakeScene(120, 900, 700)) form.AppendPic(std::move(p));
       form.RedrawAll(false, true);
     });
     check("first drawing");
     // Select an object by its body: a click on a rectangle's outline (object 1).
-    const vk::TRect r = form.Pics()[1]->GetRect();
+    vk::TRect r;
+    gui.Run([&] { r = form.Pics()[1]->GetRect(); });
     const int bx = r.Left + 1, by = (r.Top + r.Bottom) / 2;
     mouse(WM_LBUTTONDOWN, MK_LBUTTON, bx, by);
     check("selected");
@@ -129,7 +130,8 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
     });
     check("moved by one pixel");
     // A resize by the bottom-right handle, then a click on empty paper in arrow mode.
-    const vk::TRect r2 = form.Pics()[1]->GetRect();
+    vk::TRect r2;
+    gui.Run([&] { r2 = form.Pics()[1]->GetRect(); });
     mouse(WM_LBUTTONDOWN, MK_LBUTTON, r2.Right - 2, r2.Bottom - 2);
     for (int i = 1; i <= 4; ++i) mouse(WM_MOUSEMOVE, MK_LBUTTON, r2.Right - 2 + 6 * i, r2.Bottom - 2 + 4 * i);
     mouse(WM_LBUTTONUP, 0, r2.Right + 22, r2.Bottom + 14);
@@ -158,7 +160,9 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
     for (const Grab& g : grabs) {
       mouse(WM_LBUTTONDOWN, MK_LBUTTON, g.body.x, g.body.y);
       mouse(WM_LBUTTONUP, 0, g.body.x, g.body.y);
-      if (form.Current() != form.Pics()[g.index].get()) failures.push_back("no body hit on " + std::to_string(g.index));
+      bool hit = false;
+      gui.Run([&] { hit = form.Current() == form.Pics()[g.index].get(); });
+      if (!hit) failures.push_back("no body hit on " + std::to_string(g.index));
       auto record = [&] {
         vk::ByteWriter w;
         gui.Run([&] { form.Pics()[g.index]->SaveToBuffer(w); });
@@ -183,7 +187,8 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
       form.RedrawAll(false, true);
     });
     check("texts added");
-    const vk::TRect t = form.Pics().back()->GetRect();
+    vk::TRect t;
+    gui.Run([&] { t = form.Pics().back()->GetRect(); });
     const int tx = (t.Left + t.Right) / 2, ty = (t.Top + t.Bottom) / 2;
     mouse(WM_LBUTTONDOWN, MK_LBUTTON, tx, ty);
     check("text selected");
@@ -201,7 +206,8 @@ TEST_P(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
     vkt::AnswerDialog(L"Quillora Studio", IDNO);
   });
   form.ShowModal();
-  driver.join();
+  driver.Join();
+  sentMouseOnly.reset();
   for (const std::string& f : failures) ADD_FAILURE() << f;
 }
 
