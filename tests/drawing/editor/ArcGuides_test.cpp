@@ -16,7 +16,7 @@ TEST_P(ArcGuides, ShowWhileTheEndIsChosenAndLeaveNoTrace) {
   const auto [zoom, press] = GetParam();
   vkt::FormSession s("arc-guides");
   s.Run([zoom, press](vkt::FormSession& s) {
-    vk::TFreePicF& f = s.Form();
+    vk::TFreePicF& f = *s.Read([&] { return &s.Form(); });  // used on its own thread only
     // Page points, sent where the view shows them (multiples of 100 survive every scale).
     auto mouse = [&](UINT msg, WPARAM keys, int x, int y) {
       const vk::TRect v = vk::PageRectToView({x, y, x + 1, y + 1}, zoom);

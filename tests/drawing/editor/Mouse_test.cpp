@@ -561,7 +561,7 @@ TEST(Zoom, ViewsOfLargePagesStayWithinMousePositions) {
   FormSession s("zoom-large", 9000, 300);
   s.Run([](FormSession& s) {
     s.OnGui([&] { s.Form().ZoomTo(400); });
-    EXPECT_EQ(s.Form().Zoom(), vk::MaxZoomFor(9000, 300));
+    EXPECT_EQ(s.Zoom(), vk::MaxZoomFor(9000, 300));
     RECT rc{};
     s.OnGui([&] { ::GetClientRect(s.Form().SurfaceHandle(), &rc); });
     EXPECT_LE(rc.right, 32767);

@@ -339,7 +339,7 @@ TEST(PageFiles, TextRecordsKeepOutOfRangeEffectsAndALengthPastTheEndIsAnInvalidF
 
 // The editor stays on page 1 with its drawing, both bitmaps at page 1's size.
 void ExpectStillOnPageOne(FormSession& s, int width, int height) {
-  EXPECT_TRUE(vkt::WaitFor([&] { return s.Form().Mode() != vk::kModeWait; }));
+  EXPECT_TRUE(vkt::WaitFor([&] { return s.Mode() != vk::kModeWait; }));
   s.OnGui([&] {
     EXPECT_EQ(s.Form().CurrentPageNo(), 1);
     EXPECT_EQ(vk::win::FileNamePart(s.Form().CurrentPageFile()), "Page1.bmp");
@@ -348,7 +348,7 @@ void ExpectStillOnPageOne(FormSession& s, int width, int height) {
     EXPECT_EQ(s.Form().ImagePicture().Width(), width);
     EXPECT_EQ(s.Form().ImagePicture().Height(), height);
   });
-  EXPECT_EQ(vkt::WindowText(vkt::FindChildById(s.Form().Handle(), vk::PropControlId("edtPage"))), L"1");
+  EXPECT_EQ(vkt::WindowText(s.Control("edtPage")), L"1");
 }
 
 TEST(PageFiles, APageWhoseBitmapsCannotBeMadeIsNotEnteredAndTheDrawingStays) {
@@ -424,7 +424,7 @@ TEST(PageFiles, APagePictureThatCannotBeShownAtFirstEndsTheEditorWithAMessage) {
     std::wstring text;
     EXPECT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000, &text));
     EXPECT_NE(text.find(L"700 x 500"), std::wstring::npos) << text;
-    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Form().Handle()); }));
+    EXPECT_TRUE(vkt::WaitFor([&] { return !::IsWindow(s.Handle()); }));
   });
   vk::ArmFailPoint(nullptr);
 }
@@ -440,7 +440,7 @@ TEST(PageFiles, DamagedCopiesNeverReplaceAnEarlierOne) {
   s.Run([](FormSession& s) {
     GoTo(s, 2);
     ASSERT_TRUE(vkt::AnswerDialog(L"Error", IDOK, 5000));
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Form().CurrentPageNo() == 2 && s.Count() == 2; }));
+    ASSERT_TRUE(vkt::WaitFor([&] { return s.PageNo() == 2 && s.Count() == 2; }));
     Apply(s);
   });
   EXPECT_EQ(vkt::FileBytes(s.Folder() + "Page2.fdf.damaged"), (std::vector<uint8_t>{1, 2, 3}));
