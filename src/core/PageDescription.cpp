@@ -61,8 +61,12 @@ std::string ColorText(uint32_t c) {
 }
 
 IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
+  return BuildPageDescription(objects, objects.size());
+}
+
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects, size_t imageCount) {
   IniDocument ini;
-  ini.Set("SysInfo", "ImageCount", Num(static_cast<int64_t>(objects.size())));
+  ini.Set("SysInfo", "ImageCount", Num(static_cast<int64_t>(imageCount)));
   int line = 0, rect = 0, round = 0, circle = 0, arc = 0, mline = 0;
   for (size_t i = objects.size(); i-- > 0;) {
     const DescribedObject& o = objects[i];

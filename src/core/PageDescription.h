@@ -53,5 +53,7 @@ struct DescribedObject {
 // The whole description of a drawing, objects given from the bottom of the z-order up
 // (PicList order); sections are numbered from the topmost down.
 IniDocument BuildPageDescription(std::span<const DescribedObject> objects);
+// The same, with imageCount objects counted: the listed ones and others that only count.
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects, size_t imageCount);
 
 }  // namespace vk

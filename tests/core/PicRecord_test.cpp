@@ -181,4 +181,28 @@ TEST(TextRecord, ALengthPastTheEndOrBelowZeroDoesNotDecode) {
   EXPECT_FALSE(vk::ReadTextRecord(cut, out));
 }
 
+// One limit for both sides: the longest text, with the longest font name it allows for,
+// goes through the drawing file; one byte more is not read.
+TEST(TextRecord, TheLongestTextReadsBackThroughTheDrawingFileAndALongerOneIsRefused) {
+  vk::TextRecord rec;
+  rec.common.font.Name.assign(vk::kTextFontNameReserve, 'F');
+  rec.text.assign(vk::kMaxTextLength, 't');
+  ByteWriter w;
+  vk::WriteTextRecord(w, rec);
+  const std::vector<vk::DrawingEntry> in{{8, w.Take()}};
+  const std::vector<uint8_t> file = vk::EncodeDrawing(in, vk::DrawingSignature::Page2011);
+  const vk::DrawingReadResult out = vk::DecodeDrawing(file.data(), file.size());
+  ASSERT_EQ(out.Status, vk::DrawingReadStatus::Ok);
+  ByteReader r(out.Entries.at(0).Record);
+  vk::TextRecord back;
+  ASSERT_TRUE(vk::ReadTextRecord(r, back));
+  EXPECT_EQ(back.text.size(), vk::kMaxTextLength);
+
+  rec.common.font.Name.clear();
+  rec.text.push_back('t');
+  vk::WriteTextRecord(w, rec);
+  ByteReader longer(w.Bytes());
+  EXPECT_FALSE(vk::ReadTextRecord(longer, back));
+}
+
 }  // namespace

@@ -82,6 +82,10 @@ bool TFreePicF::ReadDrawing(const std::string& fileName) {
     case DrawingLoadOutcome::Truncated:
       ShowError("The drawing file " + QuotedPath(fileName) + " ends early; the objects before the damage were loaded.");
       return false;
+    case DrawingLoadOutcome::TooLarge:
+      ShowError("The drawing file " + QuotedPath(fileName) + " is too large: its objects would take more than " +
+                std::to_string(kDrawingMemoryBudget >> 20) + " MB. It was not loaded.");
+      return false;
   }
   return false;
 }
