@@ -17,45 +17,62 @@ std::vector<uint8_t> EncodeDrawing(std::span<const DrawingEntry> entries, Drawin
   const size_t n = std::strlen(text);
   for (size_t i = 0; i < kSignatureSize; ++i) w.WriteU8(i < n ? static_cast<uint8_t>(text[i]) : 0);
   w.WriteU8(kFormatMark);
-  w.WriteI32(static_cast<int32_t>(entries.size()));
+  uint32_t count = 0;
+  for (const DrawingEntry& e : entries) count += StoredCount(e);
+  w.WriteI32(static_cast<int32_t>(count));
   for (const DrawingEntry& e : entries) {
-    w.WriteU8(e.Kind);
-    w.WriteI32(static_cast<int32_t>(e.Record.size()));
+    if (!e.Packed) {
+      w.WriteU8(e.Kind);
+      w.WriteI32(static_cast<int32_t>(e.Record.size()));
+    }
     w.WriteBytes(std::span<const uint8_t>(e.Record));
   }
   return w.Take();
 }
 
-DrawingReadResult DecodeDrawing(const uint8_t* data, size_t size) {
-  DrawingReadResult out;
+DrawingScan::DrawingScan(const uint8_t* data, size_t size) : data_(data), size_(size) {
   ByteReader r(data, size);
   uint8_t mark = 0;
   if (!r.Skip(kSignatureSize) || !r.ReadU8(mark) || mark != kFormatMark) {
-    out.Status = DrawingReadStatus::BadFormatMark;
-    return out;
+    status_ = DrawingReadStatus::BadFormatMark;
+  } else if (!r.ReadI32(count_)) {
+    status_ = DrawingReadStatus::Truncated;
   }
-  int32_t count = 0;
-  if (!r.ReadI32(count)) {
-    out.Status = DrawingReadStatus::Truncated;
-    return out;
+  at_ = r.Position();
+}
+
+bool DrawingScan::Next(Entry& e) {
+  if (status_ != DrawingReadStatus::Ok || read_ >= count_) return false;
+  ByteReader r(data_ + at_, size_ - at_);
+  uint8_t kind = 0;
+  int32_t len = 0;
+  if (!r.ReadU8(kind) || !r.ReadI32(len)) {
+    status_ = DrawingReadStatus::Truncated;
+    return false;
   }
-  for (int32_t i = 0; i < count; ++i) {
-    DrawingEntry e;
-    int32_t len = 0;
-    if (!r.ReadU8(e.Kind) || !r.ReadI32(len)) {
-      out.Status = DrawingReadStatus::Truncated;
-      return out;
-    }
-    if (len < 0 || len > kMaxRecordLength) {
-      out.Status = DrawingReadStatus::BadLength;
-      return out;
-    }
-    if (!r.ReadBytes(static_cast<size_t>(len), e.Record)) {
-      out.Status = DrawingReadStatus::Truncated;
-      return out;
-    }
-    out.Entries.push_back(std::move(e));
+  if (len < 0 || len > kMaxRecordLength) {
+    status_ = DrawingReadStatus::BadLength;
+    return false;
   }
+  if (!r.Skip(static_cast<size_t>(len))) {
+    status_ = DrawingReadStatus::Truncated;
+    return false;
+  }
+  const uint8_t* entry = data_ + at_;
+  e.Kind = kind;
+  e.Framed = {entry, r.Position()};
+  e.Record = e.Framed.subspan(kEntryHeaderSize);
+  at_ += r.Position();
+  ++read_;
+  return true;
+}
+
+DrawingReadResult DecodeDrawing(const uint8_t* data, size_t size) {
+  DrawingReadResult out;
+  DrawingScan scan(data, size);
+  DrawingScan::Entry e;
+  while (scan.Next(e)) out.Entries.push_back({e.Kind, {e.Record.begin(), e.Record.end()}});
+  out.Status = scan.Status();
   return out;
 }
 

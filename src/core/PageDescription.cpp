@@ -103,13 +103,13 @@ std::string ColorText(uint32_t c) {
   return Num(c & 255) + "," + Num((c >> 8) & 255) + "," + Num((c >> 16) & 255);
 }
 
-void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out) {
+void DescribePage(std::span<const DescribedObject> objects, size_t imageCount, DescriptionSink& out) {
   using Kind = DescribedObject::Kind;
   // The counts come first in the text, so they are taken before the sections are written.
   int counts[7] = {};
   for (const DescribedObject& o : objects) ++counts[static_cast<int>(o.What)];
   out.Section("SysInfo");
-  out.Key("ImageCount", Num(static_cast<int64_t>(objects.size())));
+  out.Key("ImageCount", Num(static_cast<int64_t>(imageCount)));
   out.Key("Line", Num(counts[static_cast<int>(Kind::Line)]));
   out.Key("Rect", Num(counts[static_cast<int>(Kind::Rect)]));
   out.Key("Circle", Num(counts[static_cast<int>(Kind::Circle)]));
@@ -162,14 +162,18 @@ void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out
 }
 
 IniDocument BuildPageDescription(std::span<const DescribedObject> objects) {
+  return BuildPageDescription(objects, objects.size());
+}
+
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects, size_t imageCount) {
   IniSink sink;
-  DescribePage(objects, sink);
+  DescribePage(objects, imageCount, sink);
   return sink.Take();
 }
 
-std::string PageDescriptionText(std::span<const DescribedObject> objects) {
+std::string PageDescriptionText(std::span<const DescribedObject> objects, size_t imageCount) {
   TextSink sink(objects.size() * 128);  // about what a figure's section takes
-  DescribePage(objects, sink);
+  DescribePage(objects, imageCount, sink);
   return sink.Take();
 }
 

@@ -73,10 +73,12 @@ class DescriptionSink {
 };
 
 // The whole description of a drawing, objects given from the bottom of the z-order up
-// (PicList order); sections are numbered from the topmost down.
-void DescribePage(std::span<const DescribedObject> objects, DescriptionSink& out);
+// (PicList order); sections are numbered from the topmost down. ImageCount is imageCount.
+void DescribePage(std::span<const DescribedObject> objects, size_t imageCount, DescriptionSink& out);
 IniDocument BuildPageDescription(std::span<const DescribedObject> objects);
-// The same as BuildPageDescription(objects).Text(), written straight into the text.
-std::string PageDescriptionText(std::span<const DescribedObject> objects);
+// The same, with imageCount objects counted: the listed ones and others that only count.
+IniDocument BuildPageDescription(std::span<const DescribedObject> objects, size_t imageCount);
+// The same as BuildPageDescription(objects, imageCount).Text(), written straight into the text.
+std::string PageDescriptionText(std::span<const DescribedObject> objects, size_t imageCount);
 
 }  // namespace vk

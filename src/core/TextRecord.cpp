@@ -27,7 +27,7 @@ bool ReadTextRecord(ByteReader& r, TextRecord& rec) {
   TextRecord out;
   int32_t n = 0;
   bool ok = ReadPicRecord(r, out.common) && r.ReadI32(out.shape.Left) && r.ReadI32(out.shape.Top) &&
-            r.ReadI32(out.shape.Right) && r.ReadI32(out.shape.Bottom) && r.ReadI32(n) && n >= 0 &&
+            r.ReadI32(out.shape.Right) && r.ReadI32(out.shape.Bottom) && r.ReadI32(n) && n >= 0 && static_cast<size_t>(n) <= kMaxTextLength &&
             r.ReadBytes(static_cast<size_t>(n), out.text) && r.ReadU8(out.hollow) && r.ReadU8(out.sided) &&
             r.ReadU8(out.view3d) && r.ReadI32(out.bkColor);
   if (!ok) {

@@ -9,12 +9,20 @@
 #include <string>
 
 #include "core/ByteIO.h"
+#include "core/DrawingFile.h"
 #include "core/Geometry.h"
 #include "core/PicRecord.h"
 
 namespace vk {
 
 inline constexpr size_t kTextTailFixedSize = 27;
+// The longest text of a text object, in bytes. With a font name of up to
+// kTextFontNameReserve bytes (a face name has at most 31) its record still fits the
+// drawing file's kMaxRecordLength, so the editor places and pastes no longer text and
+// the reader takes none: whatever is written reads back.
+inline constexpr size_t kTextFontNameReserve = 64;
+inline constexpr size_t kMaxTextLength =
+    static_cast<size_t>(kMaxRecordLength) - kPicRecordFixedSize - kTextTailFixedSize - kTextFontNameReserve;
 
 struct TextRecord {
   PicRecord common;
@@ -29,7 +37,7 @@ struct TextRecord {
 
 void WriteTextRecord(ByteWriter& w, const TextRecord& rec);
 // All or nothing: fails, consuming nothing and leaving rec as it was, when the bytes end
-// early or the text length is negative or runs past them.
+// early or the text length is negative, past kMaxTextLength or runs past them.
 bool ReadTextRecord(ByteReader& r, TextRecord& rec);
 
 }  // namespace vk

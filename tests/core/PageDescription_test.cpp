@@ -105,7 +105,7 @@ TEST(PageDescription, LargeDrawingTextIsUnchanged) {
     o.FillColor = static_cast<uint32_t>(next());
     o.Vertices.assign(i % 4, {next(), next()});
   }
-  const std::string t = vk::PageDescriptionText(objs);
+  const std::string t = vk::PageDescriptionText(objs, objs.size());
   EXPECT_EQ(t, vk::BuildPageDescription(objs).Text());
   uint64_t h = 14695981039346656037u;  // FNV-1a
   for (unsigned char c : t) h = (h ^ c) * 1099511628211u;

@@ -181,4 +181,22 @@ TEST(TextRecord, ALengthPastTheEndOrBelowZeroDoesNotDecode) {
   EXPECT_FALSE(vk::ReadTextRecord(cut, out));
 }
 
+// One limit: the longest text, with the font name allowed for, reads back; one byte more does not.
+TEST(TextRecord, TheLongestTextReadsBackThroughTheDrawingFileAndALongerOneIsRefused) {
+  vk::TextRecord rec, back;
+  rec.common.font.Name.assign(vk::kTextFontNameReserve, 'F');
+  rec.text.assign(vk::kMaxTextLength, 't');
+  ByteWriter w;
+  vk::WriteTextRecord(w, rec);
+  const std::vector<vk::DrawingEntry> in{{8, w.Take()}};
+  const std::vector<uint8_t> file = vk::EncodeDrawing(in, vk::DrawingSignature::Page2011);
+  const vk::DrawingReadResult out = vk::DecodeDrawing(file.data(), file.size());
+  ByteReader r(out.Entries.at(0).Record);
+  EXPECT_TRUE(vk::ReadTextRecord(r, back));
+  rec.text.push_back('t');
+  vk::WriteTextRecord(w, rec);
+  ByteReader longer(w.Bytes());
+  EXPECT_FALSE(vk::ReadTextRecord(longer, back));
+}
+
 }  // namespace

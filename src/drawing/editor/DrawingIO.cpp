@@ -8,42 +8,45 @@
 
 namespace vk {
 
-std::vector<uint8_t> EncodeDrawingFile(const PicListType& pics, DrawingSignature signature) {
+bool EncodeDrawingFile(const PicListType& pics, DrawingSignature signature, std::vector<uint8_t>& bytes,
+                       std::string& error) {
   FailPoint("drawing-writer");
-  std::vector<DrawingEntry> entries;
-  entries.reserve(pics.size());
   // Stored deselected and numbered by position, whatever the objects show now.
-  for (size_t i = 0; i < pics.size(); ++i) entries.push_back(StoredEntry(*pics[i], static_cast<int32_t>(i)));
-  return EncodeDrawing(entries, signature);
+  const std::vector<DrawingEntry> entries = StoredEntries(pics);
+  // Never write what no reader would take back.
+  for (const DrawingEntry& e : entries)
+    if (!e.Packed && e.Record.size() > static_cast<size_t>(kMaxRecordLength)) {
+      error = "an object is too large to be stored (" + std::to_string(e.Record.size()) + " bytes; at most " +
+              std::to_string(kMaxRecordLength) + ")";
+      return false;
+    }
+  bytes = EncodeDrawing(entries, signature);
+  return true;
 }
 
 bool SaveDrawingFile(const PicListType& pics, const std::string& path, DrawingSignature signature,
                      std::string& error) {
-  return win::WriteFileReplacing(path, EncodeDrawingFile(pics, signature), error);
+  std::vector<uint8_t> bytes;
+  return EncodeDrawingFile(pics, signature, bytes, error) && win::WriteFileReplacing(path, bytes, error);
 }
 
 DrawingLoadOutcome LoadDrawingFile(const std::string& path, PicListType& pics, std::string& error) {
   std::vector<uint8_t> bytes;
   if (!win::ReadWholeFile(path, bytes, error)) return DrawingLoadOutcome::CannotRead;
   FailPoint("drawing-reader");
-  const DrawingReadResult result = DecodeDrawing(bytes.data(), bytes.size());
-  if (result.Status == DrawingReadStatus::BadFormatMark) return DrawingLoadOutcome::BadFormat;
-  for (const DrawingEntry& e : result.Entries) {
-    // A kind this editor cannot create is kept as it was stored, never dropped.
-    std::unique_ptr<TPicBase> pic = PicFromEntry(e, static_cast<int32_t>(pics.size()));
-    if (!pic) return DrawingLoadOutcome::BadFormat;
-    pics.push_back(std::move(pic));
-  }
-  if (result.Status == DrawingReadStatus::BadLength) return DrawingLoadOutcome::BadFormat;
-  if (result.Status == DrawingReadStatus::Truncated) return DrawingLoadOutcome::Truncated;
-  return DrawingLoadOutcome::Ok;
+  return PicsFromDrawing(bytes.data(), bytes.size(), pics);
 }
 
 std::string DescriptionText(const PicListType& pics) {
+  // Objects the description does not list only count, however many a packed one holds.
   std::vector<DescribedObject> objects;
-  objects.reserve(pics.size());
-  for (const auto& p : pics) objects.push_back(Describe(*p));
-  return PageDescriptionText(objects);
+  size_t count = 0;
+  for (const auto& p : pics) {
+    count += StoredCountOf(*p);
+    DescribedObject d = Describe(*p);
+    if (d.What != DescribedObject::Kind::NotDescribed) objects.push_back(std::move(d));
+  }
+  return PageDescriptionText(objects, count);
 }
 
 }  // namespace vk

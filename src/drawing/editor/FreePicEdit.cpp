@@ -2,6 +2,7 @@
 // numbering of the objects and the object popup menu.
 #include <algorithm>
 
+#include "core/TextRecord.h"
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/KindOps.h"
@@ -32,6 +33,10 @@ void TFreePicF::SpeedButton4Click(int32_t tag) {
       break;
     case 3:  // Paste
       if (ClipPic && ClipPic->PicId >= PIC_LINE && ClipPic->PicId <= PIC_TEXT) {
+        if (const auto* text = dynamic_cast<const TTextPic*>(ClipPic); text && text->Text.Text.size() > kMaxTextLength) {
+          ReportTextTooLong(text->Text.Text.size());
+          break;
+        }
         FailPoint("paste");
         std::unique_ptr<TPicBase> pic = CreatePicOfKind(ClipPic->PicId);
         if (!pic) break;

@@ -79,6 +79,10 @@ bool TFreePicF::ReadDrawing(const std::string& fileName, PicDocument::List& pics
     case DrawingLoadOutcome::Truncated:
       ShowError("The drawing file " + QuotedPath(fileName) + " ends early; the objects before the damage were loaded.");
       return false;
+    case DrawingLoadOutcome::TooLarge:
+      ShowError("The drawing file " + QuotedPath(fileName) + " is too large: its objects would take more than " +
+                std::to_string(kDrawingMemoryBudget >> 20) + " MB. It was not loaded.");
+      return false;
   }
   // Whatever else the reader says, the file was not read whole.
   ShowError("The drawing file " + QuotedPath(fileName) + " could not be read whole.");
@@ -118,8 +122,9 @@ bool TFreePicF::SavePageFiles(int32_t page) {
       return false;
     }
   }
-  const std::vector<uint8_t> drawingBytes = EncodeDrawingFile(PicList, DrawingSignature::Page2011);
-  if (!drawingFile.Write(drawing, drawingBytes.data(), drawingBytes.size(), error)) {
+  std::vector<uint8_t> drawingBytes;
+  if (!EncodeDrawingFile(PicList, DrawingSignature::Page2011, drawingBytes, error) ||
+      !drawingFile.Write(drawing, drawingBytes.data(), drawingBytes.size(), error)) {
     ShowError("The drawing file " + QuotedPath(drawing) + " could not be written: " + error);
     return false;
   }

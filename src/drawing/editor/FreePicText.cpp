@@ -4,6 +4,9 @@
 
 #include <commdlg.h>
 
+#include <string>
+
+#include "core/TextRecord.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/objects/TextPic.h"
 #include "win/Text.h"
@@ -25,6 +28,12 @@ void TFreePicF::AttachTextTool() {
                 "they were left out of the text: \u201C" +
                 win::WideToUtf8(t->LeftOutOfLastCommit()) + "\u201D.");
   };
+  t->TooLongEvent = [this](size_t length) { ReportTextTooLong(length); };
+}
+
+void TFreePicF::ReportTextTooLong(size_t length) {
+  ShowError("The text is too long to be stored in a drawing: it has " + std::to_string(length) +
+            " bytes, and a text may have at most " + std::to_string(kMaxTextLength) + ".");
 }
 
 bool TFreePicF::IsTextEdit(HWND w) const {

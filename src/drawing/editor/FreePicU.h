@@ -194,6 +194,8 @@ class TFreePicF {
   // --- the text tool and its menu items ---
   TTextPic* TextTool() const;
   void AttachTextTool();
+  // The message for a text that is not placed or pasted because no drawing file could hold it.
+  void ReportTextTooLong(size_t length);
   bool IsTextEdit(HWND w) const;
   // Ends an open text entry: committed as a press in the picture does, or cancelled.
   void EndTextEdit(bool cancel);

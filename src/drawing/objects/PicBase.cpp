@@ -37,6 +37,7 @@ void TPicBase::Assign(const TPicBase& source) {
   FocusBrush = source.FocusBrush;
   PicId = source.PicId;
   PicIndex = source.PicIndex;
+  Tail = source.Tail ? std::make_unique<StoredTail>(*source.Tail) : nullptr;
   // DrawEndEvent belongs to whoever bound it; a copy does not inherit it.
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/ByteIO.h"
 #include "core/Geometry.h"
@@ -66,8 +67,8 @@ class TPicBase {
   virtual bool UnderConstruction() const { return false; }
   // True when the next release completes the figure, even after a click without a move.
   virtual bool AwaitsRelease() const { return false; }
-  // Copies pen, brush, font, bounding rect, Choosed, FocusPen, FocusBrush, PicId and
-  // PicIndex from source; DrawEndEvent stays. Shapes call this, then copy their fields.
+  // Copies pen, brush, font, bounding rect, Choosed, FocusPen, FocusBrush, PicId,
+  // PicIndex and Tail from source; DrawEndEvent stays. Shapes call this, then copy their fields.
   virtual void Assign(const TPicBase& source);
   TRect GetRect() const { return Bounds; }
   // Where the figure's points and handles may lie: the bounding rect, and whatever a
@@ -97,6 +98,15 @@ class TPicBase {
   PenAttrs FocusPen{kColorWhite, 1, kPenSolid, PenMode::Copy};
   BrushAttrs FocusBrush{kColorMagenta, kBrushSolid};
   TDrawEndEvent DrawEndEvent;
+
+  // Bytes stored after this object's record, past what this editor reads of it (a newer
+  // editor may keep more there), and a digest of the record they followed. They go back
+  // after the record as long as the record is the same; see StoredEntry.
+  struct StoredTail {
+    std::vector<uint8_t> Bytes;
+    uint64_t RecordDigest = 0;
+  };
+  std::unique_ptr<StoredTail> Tail;
 
  protected:
   // Logical units; each shape keeps it up to date. Read it from outside with GetRect.

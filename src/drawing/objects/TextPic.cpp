@@ -166,6 +166,12 @@ void TTextPic::DrawMouseDown(win::Canvas& canvas, TPicType, TMouseButton button,
 }
 
 void TTextPic::SetText(const TTextInfo& value) {
+  if (value.Key == kTextKeyAccept && value.Text.size() > kMaxTextLength) {
+    // No drawing file could take it back.
+    SetText({kTextKeyCancel, {}});
+    if (TooLongEvent) TooLongEvent(value.Text.size());
+    return;
+  }
   HideEdit();
   const bool typed = InputMode;
   // A re-commit first wipes its old rendering. An entry has none yet: its bounding rect

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,8 +44,11 @@ class TTextPic : public TPicBase {
 
   // Ends an entry or re-commits: key 13 stores value's text (an empty one as a single
   // space), sizes the box to it, selects, renders and fires DrawEndEvent; key 27 drops
-  // the entry. The edit is hidden and emptied either way.
+  // the entry. The edit is hidden and emptied either way. A text longer than
+  // kMaxTextLength is refused: the entry is dropped, or the text kept as it was, and
+  // TooLongEvent hears the refused length.
   void SetText(const TTextInfo& value);
+  std::function<void(size_t length)> TooLongEvent;
   // Renders the text into the box topLeft..bottomRight (device units) of canvas.
   void Render(win::Canvas& canvas, TPoint topLeft, TPoint bottomRight);
   // ShapeRect and the bounding rect := the two points in logical units, normalised.

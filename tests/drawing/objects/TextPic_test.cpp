@@ -4,6 +4,7 @@
 
 #include "ShapeTestSupport.h"
 #include "core/PixelEffects.h"
+#include "core/TextRecord.h"
 #include "drawing/objects/PicFuns.h"
 #include "drawing/objects/TextPic.h"
 
@@ -81,6 +82,19 @@ TEST(TextPic, TypingCommitsWithEnterAndEscLeavesNothing) {
   EXPECT_EQ(ended, 3);
   EXPECT_EQ(t.Text.Text, "AB");
   EXPECT_EQ(t.LeftOutOfLastCommit(), L"\U0001F600");
+}
+
+// A text no drawing file could read back is not placed, and the one who placed it hears.
+TEST(TextPic, ATextPastTheLimitIsNotPlacedAndIsReported) {
+  Host host;
+  Surface s;
+  vk::TTextPic t(host.w);
+  size_t refused = 0;
+  t.TooLongEvent = [&](size_t n) { refused = n; };
+  t.DrawMouseDown(s.C(), vk::PIC_TEXT, vk::TMouseButton::Left, vk::kLeftButton, {30, 40});
+  t.SetText({vk::kTextKeyAccept, std::string(vk::kMaxTextLength + 1, 'x')});
+  EXPECT_EQ(refused, vk::kMaxTextLength + 1);
+  EXPECT_TRUE(!t.EditShowing() && t.Text.Text.empty());
 }
 
 // What Render must give: the text on black at (1, 1), the effects in their order, black
