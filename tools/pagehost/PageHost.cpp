@@ -297,7 +297,7 @@ int RunEditor(const HostOptions& opt, HWND hostWnd, std::string& error) {
     error = "cannot load " + dll + ": " + vk::win::LastErrorText(::GetLastError());
     return 2;
   }
-  auto fn = reinterpret_cast<ShowFreeDrawImageFormFn>(
+  auto fn = reinterpret_cast<ShowFreeDrawImageFormProc>(
       reinterpret_cast<void*>(::GetProcAddress(lib.Get(), "ShowFreeDrawImageForm")));
   if (!fn) {
     error = dll + " has no export ShowFreeDrawImageForm";
@@ -306,11 +306,11 @@ int RunEditor(const HostOptions& opt, HWND hostWnd, std::string& error) {
   char full[MAX_PATH * 2] = {};
   const std::string picture = PagePicturePath(opt.Dir, opt.Page);
   if (!::GetFullPathNameA(picture.c_str(), sizeof full, full, nullptr)) std::snprintf(full, sizeof full, "%s", picture.c_str());
-  const std::string texts[9] = {std::to_string(opt.WindowWidth), std::to_string(opt.WindowHeight), full,
+  std::string texts[9] = {std::to_string(opt.WindowWidth), std::to_string(opt.WindowHeight), full,
                                 std::to_string(opt.ScrollX), std::to_string(opt.ScrollY), std::to_string(opt.Pages),
                                 opt.Theme, opt.Icon, std::to_string(reinterpret_cast<uintptr_t>(hostWnd))};
-  const char* p[9];
-  for (int i = 0; i < 9; ++i) p[i] = texts[i].c_str();
+  char* p[9];
+  for (int i = 0; i < 9; ++i) p[i] = texts[i].data();
   fn(&p[0], &p[1], &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]);
   return 0;
 }

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "vellumkit.h"
 #include "win/Handle.h"
 
 namespace pagehost {
 
-inline constexpr UINT kPageMessage = WM_USER + 232;
+inline constexpr UINT kPageMessage = VELLUMKIT_PAGE_MESSAGE;
 
 struct HostOptions {
   std::string Dir = ".";            // working folder of the page pictures
@@ -45,10 +46,6 @@ std::string HostUsage();
 bool WritePagePicture(const std::string& dir, int32_t page, int32_t width, int32_t height, std::string& error);
 
 std::string PagePicturePath(const std::string& dir, int32_t page);
-
-using ShowFreeDrawImageFormFn = void(__stdcall*)(const char* const*, const char* const*, const char* const*,
-                                                 const char* const*, const char* const*, const char* const*,
-                                                 const char* const*, const char* const*, const char* const*);
 
 // The host's main window; answers the page message by writing the requested picture.
 class HostWindow {
