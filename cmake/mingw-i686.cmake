@@ -11,3 +11,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine/wine32)
 set(VK_OBJDUMP i686-w64-mingw32-objdump)
 set(VK_ARCH 32)
+set(VK_DLLTOOL i686-w64-mingw32-dlltool)
+set(VK_LLVM_MACHINE i386)         # llvm-dlltool's name of the arch
+set(VK_STDCALL_SUFFIX "@36")     # how a __stdcall name is decorated on this arch
+set(VK_CLANG_TARGET i686-w64-mingw32)

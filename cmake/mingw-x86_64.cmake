@@ -10,3 +10,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine/wine64)
 set(VK_OBJDUMP x86_64-w64-mingw32-objdump)
 set(VK_ARCH 64)
+set(VK_DLLTOOL x86_64-w64-mingw32-dlltool)
+set(VK_LLVM_MACHINE i386:x86-64)         # llvm-dlltool's name of the arch
+set(VK_STDCALL_SUFFIX "")     # how a __stdcall name is decorated on this arch
+set(VK_CLANG_TARGET x86_64-w64-mingw32)

@@ -33,3 +33,15 @@ function(vk_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
 endfunction()
+
+# A VERSIONINFO resource for a shipped binary, from the project's one version, so that an
+# installer can tell whether to replace a copy already on the machine.
+function(vk_version_resource target product description filename filetype)
+  set(VK_VER_PRODUCT ${product})
+  set(VK_VER_DESCRIPTION ${description})
+  set(VK_VER_FILENAME ${filename})
+  set(VK_VER_FILETYPE ${filetype})
+  set(rc ${CMAKE_BINARY_DIR}/version/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()

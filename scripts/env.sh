@@ -84,3 +84,14 @@ stop_started() {
   WINESERVERS_STARTED=()
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; XVFB_PID=""; fi
 }
+
+# The page host's options for a real document, one per line: its pages are rendered by
+# poppler's pdftoppm on demand, and the page count is the document's.
+pdf_host_args() {  # pdf_host_args WINE FILE.pdf
+  local wine=$1 pdf=$2 pages renderer
+  pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/{print $2}')
+  [ -n "$pages" ] || { echo "cannot read the PDF $pdf" >&2; return 1; }
+  renderer=$(command -v pdftoppm) || { echo "pdftoppm is not installed" >&2; return 1; }
+  printf '%s\n' --pdf "$("$wine" winepath -w "$(realpath "$pdf")")" \
+    --pdftoppm "$("$wine" winepath -w "$renderer")" --pages "$pages"
+}

@@ -14,6 +14,7 @@ PKGS=(
   xvfb xdotool x11-utils imagemagick
   googletest
   clang libclang-rt-14-dev
+  lld llvm poppler-utils
   python3
 )
 

@@ -97,6 +97,7 @@ using Menu = UniqueHandle<MenuTraits>;
 // A folder's change notification (FindFirstChangeNotification); invalid is INVALID_HANDLE_VALUE.
 using ChangeNotification = UniqueHandle<ChangeNotificationTraits>;
 using Window = UniqueHandle<WindowTraits>;
+using KernelHandle = UniqueHandle<KernelTraits>;  // processes, threads, events
 
 // Files opened with CreateFile report failure as INVALID_HANDLE_VALUE, not null.
 class File {

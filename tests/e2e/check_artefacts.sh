@@ -2,9 +2,10 @@
 # The shipped binaries load on a clean Windows: they import only system DLLs, and the
 # library exports ShowFreeDrawImageForm undecorated. The 32-bit library is PE32 and its
 # export is __stdcall, popping its nine 4-byte arguments (ret $0x24); the 64-bit one is
-# PE32+ (one calling convention there). Usage: check_artefacts.sh OBJDUMP 32|64 DLL EXE...
+# PE32+ (one calling convention there). The host developer's kit is checked last.
+# Usage: check_artefacts.sh OBJDUMP 32|64 VERSION ZIP LLD_HOST OPTASET DLL EXE...
 set -u
-objdump=$1 arch=$2; shift 2
+objdump=$1 arch=$2 version=$3 zip=$4 lldhost=$5 optaset=$6; shift 6
 dll=$1
 status=0
 if [ "$arch" = 32 ]; then format='pei-i386' magic='PE32'; else format='pei-x86-64' magic='PE32\+'; fi
@@ -25,5 +26,6 @@ if [ "$arch" = 32 ]; then
   body=$("$objdump" -d "$dll" | awk '/<_ShowFreeDrawImageForm@36>:|<ShowFreeDrawImageForm>:/{on=1} on{print} on&&/\sret/{exit}')
   if ! grep -qE 'ret +\$0x24' <<<"$body"; then echo "ShowFreeDrawImageForm does not pop 36 bytes:"; tail -3 <<<"$body"; status=1; fi
 fi
+python3 "$(dirname "$0")/check_kit.py" "$version" "$arch" "$zip" "$lldhost" "$dll" "$optaset" || status=1
 [ $status -eq 0 ] && echo "artefacts ok ($arch-bit)"
 exit $status

@@ -3,6 +3,7 @@
 //   wintool close CAPTION          asks it to close (WM_CLOSE)
 //   wintool answer CAPTION yes|no  presses a button of a dialog with that caption
 //   wintool gone CAPTION MS        waits until no such window exists
+//   wintool goto CAPTION N         types N into the editor's page box and presses Goto
 #include <windows.h>
 
 #include <cstdio>
@@ -10,11 +11,12 @@
 #include <string>
 
 #include "GuiDriver.h"
+#include "drawing/editor/EditorIds.h"
 #include "win/Text.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: wintool wait|close|answer|gone CAPTION [MS|yes|no]\n");
+    std::fprintf(stderr, "usage: wintool wait|close|answer|gone|goto CAPTION [MS|yes|no|N]\n");
     return 2;
   }
   const std::string verb = argv[1];
@@ -31,6 +33,15 @@ int main(int argc, char** argv) {
   if (verb == "answer" && argc > 3) {
     const int id = std::string(argv[3]) == "yes" ? IDYES : IDNO;
     return vkt::AnswerDialog(caption.c_str(), id, 10000) ? 0 : 1;
+  }
+  if (verb == "goto" && argc > 3) {
+    HWND form = ::FindWindowW(nullptr, caption.c_str());
+    HWND box = form ? vkt::FindChildById(form, vk::PropControlId("edtPage")) : nullptr;
+    HWND button = form ? vkt::FindChildById(form, vk::PropControlId("btn1")) : nullptr;
+    if (!box || !button) return 1;
+    ::SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(vk::win::Utf8ToWide(argv[3]).c_str()));
+    ::PostMessageW(button, BM_CLICK, 0, 0);
+    return 0;
   }
   std::fprintf(stderr, "wintool: unknown command %s\n", verb.c_str());
   return 2;

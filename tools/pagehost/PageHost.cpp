@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "PdfPages.h"
 #include "core/BmpCodec.h"
 #include "win/FileIO.h"
 #include "win/Handle.h"
@@ -113,7 +114,8 @@ std::string HostUsage() {
   return "pagehost [--dir FOLDER] [--dll vellumkit.dll] [--page N] [--pages COUNT]\n"
          "         [--size WxH (page picture, default 1240x1754)] [--window WxH] [--scroll X,Y]\n"
          "         [--delay MS (answer page requests later)] [--icon FILE] [--theme FILE]\n"
-         "         [--in-place PIECES,MS (write page pictures in place, in pieces MS apart)]\n";
+         "         [--in-place PIECES,MS (write page pictures in place, in pieces MS apart)]\n"
+         "         [--pdf FILE (render the document's pages at 150 dpi) [--pdftoppm PROGRAM]]\n";
 }
 
 bool ParseHostArgs(const std::vector<std::string>& args, HostOptions& opt, std::string& error) {
@@ -144,6 +146,8 @@ bool ParseHostArgs(const std::vector<std::string>& args, HostOptions& opt, std::
       ok = ParsePair(v, opt.InPlacePieces, opt.PieceMs) && opt.InPlacePieces > 0 && opt.PieceMs >= 0;
     } else if (a == "--icon") opt.Icon = v;
     else if (a == "--theme") opt.Theme = v;
+    else if (a == "--pdf") opt.Pdf = v;
+    else if (a == "--pdftoppm") opt.PdfRenderer = v;
     else {
       error = "unknown option " + a;
       return false;
@@ -165,6 +169,18 @@ std::string PagePicturePath(const std::string& dir, int32_t page) {
 bool WritePagePicture(const std::string& dir, int32_t page, int32_t width, int32_t height, std::string& error) {
   vk::PixelImage img = RenderPage(page, width, height);
   return vk::win::WriteFileReplacing(PagePicturePath(dir, page), vk::EncodeBmp(img, 24), error);
+}
+
+bool PagePixels(const HostOptions& opt, int32_t page, vk::PixelImage& out, std::string& error) {
+  if (!opt.Pdf.empty()) return RenderPdfPage(opt.PdfRenderer, opt.Pdf, page, opt.Dir, out, error);
+  out = RenderPage(page, opt.PageWidth, opt.PageHeight);
+  return true;
+}
+
+bool WriteHostPage(const HostOptions& opt, int32_t page, std::string& error) {
+  vk::PixelImage img;
+  return PagePixels(opt, page, img, error) &&
+         vk::win::WriteFileReplacing(PagePicturePath(opt.Dir, page), vk::EncodeBmp(img, 24), error);
 }
 
 HostWindow::HostWindow(const HostOptions& opt) : opt_(opt) {}
@@ -255,14 +271,21 @@ void HostWindow::Deliver(int32_t page) {
       std::fprintf(stderr, "pagehost: could not create %s\n", path.c_str());
       return;
     }
-    piecesBytes_ = vk::EncodeBmp(RenderPage(page, opt_.PageWidth, opt_.PageHeight), 24);
+    vk::PixelImage img;
+    std::string error;
+    if (!PagePixels(opt_, page, img, error)) {
+      std::fprintf(stderr, "pagehost: page %d: %s\n", static_cast<int>(page), error.c_str());
+      piecesOut_.Close();
+      return;
+    }
+    piecesBytes_ = vk::EncodeBmp(img, 24);
     piecesDone_ = 0;
     piecesPage_ = page;
     WriteNextPiece();
     return;
   }
   std::string error;
-  if (!WritePagePicture(opt_.Dir, page, opt_.PageWidth, opt_.PageHeight, error))
+  if (!WriteHostPage(opt_, page, error))
     std::fprintf(stderr, "pagehost: could not write %s: %s\n", PagePicturePath(opt_.Dir, page).c_str(), error.c_str());
   deliveredAt_ = NowMs();
 }
@@ -297,7 +320,7 @@ int RunEditor(const HostOptions& opt, HWND hostWnd, std::string& error) {
     error = "cannot load " + dll + ": " + vk::win::LastErrorText(::GetLastError());
     return 2;
   }
-  auto fn = reinterpret_cast<ShowFreeDrawImageFormFn>(
+  auto fn = reinterpret_cast<ShowFreeDrawImageFormProc>(
       reinterpret_cast<void*>(::GetProcAddress(lib.Get(), "ShowFreeDrawImageForm")));
   if (!fn) {
     error = dll + " has no export ShowFreeDrawImageForm";
@@ -306,11 +329,11 @@ int RunEditor(const HostOptions& opt, HWND hostWnd, std::string& error) {
   char full[MAX_PATH * 2] = {};
   const std::string picture = PagePicturePath(opt.Dir, opt.Page);
   if (!::GetFullPathNameA(picture.c_str(), sizeof full, full, nullptr)) std::snprintf(full, sizeof full, "%s", picture.c_str());
-  const std::string texts[9] = {std::to_string(opt.WindowWidth), std::to_string(opt.WindowHeight), full,
+  std::string texts[9] = {std::to_string(opt.WindowWidth), std::to_string(opt.WindowHeight), full,
                                 std::to_string(opt.ScrollX), std::to_string(opt.ScrollY), std::to_string(opt.Pages),
                                 opt.Theme, opt.Icon, std::to_string(reinterpret_cast<uintptr_t>(hostWnd))};
-  const char* p[9];
-  for (int i = 0; i < 9; ++i) p[i] = texts[i].c_str();
+  char* p[9];
+  for (int i = 0; i < 9; ++i) p[i] = texts[i].data();
   fn(&p[0], &p[1], &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]);
   return 0;
 }
@@ -323,7 +346,7 @@ int RunHost(const HostOptions& opt) {
     return 1;
   }
   std::string error;
-  if (!WritePagePicture(opt.Dir, opt.Page, opt.PageWidth, opt.PageHeight, error)) {
+  if (!WriteHostPage(opt, opt.Page, error)) {
     std::fprintf(stderr, "pagehost: cannot write %s: %s\n", PagePicturePath(opt.Dir, opt.Page).c_str(), error.c_str());
     return 1;
   }

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "core/BmpCodec.h"
+#include "vellumkit.h"
 #include "win/Handle.h"
 
 namespace pagehost {
 
-inline constexpr UINT kPageMessage = WM_USER + 232;
+inline constexpr UINT kPageMessage = VELLUMKIT_PAGE_MESSAGE;
 
 struct HostOptions {
   std::string Dir = ".";            // working folder of the page pictures
@@ -34,6 +36,9 @@ struct HostOptions {
   int32_t PieceMs = 0;
   std::string Theme;
   std::string Icon;
+  // A real document: its pages are rendered by this program (poppler's pdftoppm) on demand.
+  std::string Pdf;
+  std::string PdfRenderer = "pdftoppm";
   bool ShowHelp = false;
 };
 
@@ -46,9 +51,9 @@ bool WritePagePicture(const std::string& dir, int32_t page, int32_t width, int32
 
 std::string PagePicturePath(const std::string& dir, int32_t page);
 
-using ShowFreeDrawImageFormFn = void(__stdcall*)(const char* const*, const char* const*, const char* const*,
-                                                 const char* const*, const char* const*, const char* const*,
-                                                 const char* const*, const char* const*, const char* const*);
+// The host's own page: the generated one, or the document's page when there is a PDF.
+bool PagePixels(const HostOptions& opt, int32_t page, vk::PixelImage& out, std::string& error);
+bool WriteHostPage(const HostOptions& opt, int32_t page, std::string& error);
 
 // The host's main window; answers the page message by writing the requested picture.
 class HostWindow {

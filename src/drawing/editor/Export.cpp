@@ -1,6 +1,8 @@
 // The library's one export and its load-time set-up.
 #include <windows.h>
 
+#include "vellumkit.h"
+
 #include "core/EditorArgs.h"
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/FreePicU.h"
@@ -19,10 +21,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE inst, DWORD reason, LPVOID) {
   return TRUE;
 }
 
-extern "C" __declspec(dllexport) void __stdcall ShowFreeDrawImageForm(
-    const char* const* width, const char* const* height, const char* const* pageFile, const char* const* scrollX,
-    const char* const* scrollY, const char* const* pageCount, const char* const* themeFile, const char* const* iconFile,
-    const char* const* hostWnd) {
+// The header's declaration is checked against this definition; the header keeps the
+// export's type in plain C, so a host passes its texts without a cast.
+extern "C" __declspec(dllexport) void WINAPI ShowFreeDrawImageForm(char** width, char** height, char** pageFile,
+                                                                  char** scrollX, char** scrollY, char** pageCount,
+                                                                  char** themeFile, char** iconFile, char** hostWnd) {
   if (g_editorOpen) return;
   g_editorOpen = true;
   // No exception may cross into the host.
