@@ -43,7 +43,8 @@ extern "C" {
  *   pageFile       full path of the page picture, a Windows bitmap named "Page" + page
  *                  number + ".bmp", for example C:\work\Page12.bmp. The page number is
  *                  read from the name. A picture that cannot be read shows as a white
- *                  page of width x height.
+ *                  page of width x height; when that is past the editor's page size
+ *                  limit, the editor says so and returns.
  *   scrollX,       the scroll position shown first, in pixels (default 0 each).
  *   scrollY
  *   pageCount      number of pages of the document (default 1); the editor goes to

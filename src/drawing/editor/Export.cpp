@@ -6,7 +6,6 @@
 #include "core/EditorArgs.h"
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/FreePicU.h"
-#include "drawing/objects/PicFuns.h"
 
 namespace {
 bool g_editorOpen = false;  // one editor window at a time
