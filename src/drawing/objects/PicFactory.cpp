@@ -73,10 +73,9 @@ std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind) {
 DrawingEntry StoredEntry(TPicBase& pic, int32_t index) {
   if (const auto* o = dynamic_cast<const TOpaquePic*>(&pic)) {
     // One entry is stored plain, as it was read, so that it loads back to the same entry;
-    // only runs are packed. Framed starts with the entry's kind and length (5 bytes).
-    constexpr size_t kFrame = 5;
-    if (o->Count == 1 && o->Framed.size() >= kFrame)
-      return {o->PicId, std::vector<uint8_t>(o->Framed.begin() + kFrame, o->Framed.end()), 0};
+    // only runs are packed. Framed starts with the entry's kind and length.
+    if (o->Count == 1 && o->Framed.size() >= kEntryHeaderSize)
+      return {o->PicId, std::vector<uint8_t>(o->Framed.begin() + kEntryHeaderSize, o->Framed.end()), 0};
     return {o->PicId, o->Framed, o->Count};
   }
   DrawingEntry e{static_cast<uint8_t>(pic.PicId), RecordAs(pic, index)};
