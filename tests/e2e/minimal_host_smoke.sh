@@ -12,7 +12,7 @@ pid=$!
 fail() { echo "FAIL: $*"; cat "$out/host.log"; kill "$pid" 2>/dev/null; exit 1; }
 timeout 30 "$wine" "$wintool" wait "Draw Graphics" 20000 || fail "the editor window did not appear"
 timeout 30 "$wine" "$wintool" goto "Draw Graphics" 2 || fail "no page box or Goto button"
-for _ in $(seq 1 200); do [ -f "$out/Page2.bmp" ] && [ -f "$out/1.ini" ] && break; sleep 0.1; done
+timeout 60 "$wine" "$wintool" files 20000 "$("$wine" winepath -w "$out/Page2.bmp")" "$("$wine" winepath -w "$out/1.ini")" || true  # the checks below say which is missing
 [ -f "$out/1.ini" ] || fail "page 1 was not saved"
 [ -f "$out/Page2.bmp" ] || fail "the host did not answer the page message"
 timeout 30 "$wine" "$wintool" close "Draw Graphics" || fail "cannot close the editor"

@@ -32,7 +32,7 @@ timeout 30 "$wine" "$wintool" wait "Draw Graphics" 20000 || fail "the editor win
 [ "$(pixel size "$out/Page1.bmp")" = "621 875" ] || fail "page 1 is $(pixel size "$out/Page1.bmp"), not A6 at 150 dpi"
 [ "$(pixel 300 90 "$out/Page1.bmp")" = "0 0 0" ] || fail "page 1 does not show its bar"
 timeout 30 "$wine" "$wintool" goto "Draw Graphics" 2 || fail "no page box or Goto button"
-for _ in $(seq 1 300); do [ -f "$out/Page2.bmp" ] && [ -f "$out/1.ini" ] && break; sleep 0.1; done
+timeout 60 "$wine" "$wintool" files 30000 "$("$wine" winepath -w "$out/Page2.bmp")" "$("$wine" winepath -w "$out/1.ini")" || true  # the checks below say which is missing
 [ -f "$out/Page2.bmp" ] || fail "page 2 was not rendered when the editor asked for it"
 timeout 30 "$wine" "$wintool" close "Draw Graphics" || fail "cannot close the editor"
 timeout 30 "$wine" "$wintool" gone "Draw Graphics" 10000 || fail "the editor did not close"

@@ -4,6 +4,7 @@
 //   wintool answer CAPTION yes|no  presses a button of a dialog with that caption
 //   wintool gone CAPTION MS        waits until no such window exists
 //   wintool goto CAPTION N         types N into the editor's page box and presses Goto
+//   wintool files MS PATH...       waits until every file named exists
 #include <windows.h>
 
 #include <cstdio>
@@ -16,10 +17,18 @@
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: wintool wait|close|answer|gone|goto CAPTION [MS|yes|no|N]\n");
+    std::fprintf(stderr, "usage: wintool wait|close|answer|gone|goto CAPTION [MS|yes|no|N] | files MS PATH...\n");
     return 2;
   }
   const std::string verb = argv[1];
+  if (verb == "files") {
+    const DWORD limit = static_cast<DWORD>(std::atoi(argv[2]));
+    return vkt::WaitFor([&] {
+             for (int i = 3; i < argc; ++i)
+               if (::GetFileAttributesW(vk::win::Utf8ToWide(argv[i]).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+             return true;
+           }, limit) ? 0 : 1;
+  }
   const std::wstring caption = vk::win::Utf8ToWide(argv[2]);
   const DWORD ms = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
   if (verb == "wait") return vkt::WaitForWindow(nullptr, caption.c_str(), ms) ? 0 : 1;
