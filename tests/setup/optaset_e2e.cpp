@@ -82,7 +82,9 @@ class Session {
     if (!main_) return false;
     listWindow_ = ::GetDlgItem(main_, optaset::kIdListView1);
     list_ = std::make_unique<RemoteListView>(listWindow_, process_.Id());
-    return listWindow_ && *list_;
+    // A visible window may not be on the screen yet: a click sent before the display shows
+    // it lands on the desktop. The painted caption, active or not, says it is there.
+    return listWindow_ && *list_ && WaitUntil([&] { return CaptionPainted(); }, kWait);
   }
 
   const RemoteListView& List() const { return *list_; }
@@ -115,6 +117,9 @@ class Session {
     ::GetClientRect(picture, &r);
     const int x = (otherHalf_ = !otherHalf_) ? r.right * 2 / 3 : r.right / 3;
     ClickClient(main_, picture, POINT{x, r.bottom / 2}, clicks);
+  }
+  bool CaptionPainted() const {
+    return CaptionPixels(::GetSysColor(COLOR_ACTIVECAPTION)) + CaptionPixels(::GetSysColor(COLOR_INACTIVECAPTION)) > 0;
   }
   // Pixels of that colour where the caption shows its icon, at the window's top left.
   // (The icon handle cannot be asked for across processes here, so look at the screen.)
@@ -289,11 +294,8 @@ TEST(Optaset, QuitDeclinedKeepsTheWindowAndConfirmedCancelsAll) {
   ASSERT_TRUE(s.Start());
   const RemoteListView& list = s.List();
 
-  // Without the title icon file the icon laid out with the window is gone from the caption.
-  // First wait until the caption has been painted, active or not.
-  ASSERT_TRUE(WaitUntil([&] {
-    return s.CaptionPixels(::GetSysColor(COLOR_ACTIVECAPTION)) + s.CaptionPixels(::GetSysColor(COLOR_INACTIVECAPTION)) > 0;
-  }, kWait));
+  // Without the title icon file the icon laid out with the window is gone from the caption
+  // (which Start saw painted).
   EXPECT_EQ(s.CaptionPixels(kProgramIconColour), 0);
   EXPECT_EQ(s.CaptionPixels(kShippedIconColour), 0);
 
