@@ -10,44 +10,38 @@ namespace vk {
 namespace {
 
 constexpr ToolButtonDef kButtons[] = {
-    {"SpeedButton4", "Copy", "", 1, 0, true, false, 1, 49},
-    {"SpeedButton6", "Paste", "", 3, 0, true, false, 50, 49},
-    {"SpeedButton7", "Delete", "", 4, 0, true, false, 100, 49},
-    {"SpeedButton20", "Clear", "", -1, 0, true, false, 149, 49},
-    {"SpeedButton8", "Line", "Line", 1, 1, true, true, 198, 49},
-    {"SpeedButton9", "Rect", "Rect", 2, 1, true, true, 247, 49},
-    {"SpeedButton10", "RoundRect", "RoundRect", 3, 1, true, true, 297, 72},
-    {"SpeedButton11", "Round", "Round", 4, 1, true, true, 369, 49},
-    {"SpeedButton13", "Polyline", "Polyline", 8, 1, true, true, 418, 49},
-    {"SpeedButtonSelect", "Select", "", -1, 1, true, true, 467, 49},
-    {"SpeedButtonApply", "Apply", "", -1, 0, true, false, 517, 49},
-    {"SpeedButtonExit", "Exit", "", -1, 0, true, true, 566, 49},
-    {"SpeedButton3", "保存", "", 0, 0, false, true, 624, 32},
-    {"SpeedButton0", "查看", "", 0, 0, false, true, 672, 32},
-    {"SpeedButton18", "玄形", "玄形", 7, 1, false, true, 705, 32},
-    {"SpeedButton5", "Cut", "", 2, 0, false, false, 714, 49},
-    {"SpeedButton15", "文字", "", 11, 1, false, true, 745, 32},
-    {"SpeedButton12", "Arc", "Arc", 5, 1, false, true, 771, 57},
-    {"SpeedButton2", "打开", "", 0, 0, false, true, 830, 32},
+    {"SpeedButton4", "Copy", "", 1, 0, true, false, 1, 49, CommandId::Copy},
+    {"SpeedButton6", "Paste", "", 3, 0, true, false, 50, 49, CommandId::Paste},
+    {"SpeedButton7", "Delete", "", 4, 0, true, false, 100, 49, CommandId::Delete},
+    {"SpeedButton20", "Clear", "", -1, 0, true, false, 149, 49, CommandId::Clear},
+    {"SpeedButton8", "Line", "Line", 1, 1, true, true, 198, 49, CommandId::ChooseTool},
+    {"SpeedButton9", "Rect", "Rect", 2, 1, true, true, 247, 49, CommandId::ChooseTool},
+    {"SpeedButton10", "RoundRect", "RoundRect", 3, 1, true, true, 297, 72, CommandId::ChooseTool},
+    {"SpeedButton11", "Round", "Round", 4, 1, true, true, 369, 49, CommandId::ChooseTool},
+    {"SpeedButton13", "Polyline", "Polyline", 8, 1, true, true, 418, 49, CommandId::ChooseTool},
+    {"SpeedButtonSelect", "Select", "", -1, 1, true, true, 467, 49, CommandId::Select},
+    {"SpeedButtonApply", "Apply", "", -1, 0, true, false, 517, 49, CommandId::Apply},
+    {"SpeedButtonExit", "Exit", "", -1, 0, true, true, 566, 49, CommandId::Exit},
+    {"SpeedButton3", "保存", "", 0, 0, false, true, 624, 32, CommandId::SavePicture},
+    {"SpeedButton0", "查看", "", 0, 0, false, true, 672, 32, CommandId::ViewPicture},
+    {"SpeedButton18", "玄形", "玄形", 7, 1, false, true, 705, 32, CommandId::ChooseTool},
+    {"SpeedButton5", "Cut", "", 2, 0, false, false, 714, 49, CommandId::Cut},
+    {"SpeedButton15", "文字", "", 11, 1, false, true, 745, 32, CommandId::ChooseTool},
+    {"SpeedButton12", "Arc", "Arc", 5, 1, false, true, 771, 57, CommandId::ChooseTool},
+    {"SpeedButton2", "打开", "", 0, 0, false, true, 830, 32, CommandId::OpenDrawing},
     {"SpeedButton17", "多封", "封闭多边形", 9, 1,
-     false, true, 865, 32},
+     false, true, 865, 32, CommandId::ChooseTool},
     {"SpeedButton14", "曲线", "贝塞尔曲线", 10, 1,
-     false, true, 889, 32},
-    {"SpeedButton1", "新建", "", 0, 0, false, true, 933, 32},
-    {"SpeedButton16", "扇形", "扇形", 6, 1, false, true, 985, 32},
+     false, true, 889, 32, CommandId::ChooseTool},
+    {"SpeedButton1", "新建", "", 0, 0, false, true, 933, 32, CommandId::NewDrawing},
+    {"SpeedButton16", "扇形", "扇形", 6, 1, false, true, 985, 32, CommandId::ChooseTool},
 };
 
 constexpr CommandKey kCommandKeys[] = {
-    {'A', true, "SpeedButton12"},   // arc
-    {'S', true, "SpeedButton16"},   // sector
-    {'D', true, "SpeedButton18"},   // chord
-    {'P', true, "SpeedButton17"},   // closed polygon
-    {'B', true, "SpeedButton14"},   // Bezier curve
-    {'T', true, "SpeedButton15"},   // text
-    {'X', false, "SpeedButton5"},   // cut
-    {'S', false, "SpeedButton3"},   // save
-    {'O', false, "SpeedButton2"},   // open
-    {'N', false, "SpeedButton1"},   // new
+    {'X', false, CommandId::Cut},
+    {'S', false, CommandId::SavePicture},
+    {'O', false, CommandId::OpenDrawing},
+    {'N', false, CommandId::NewDrawing},
 };
 
 struct KeyTip {
@@ -95,9 +89,15 @@ const char* ToolTipText(const ToolButtonDef& button) {
 
 std::span<const CommandKey> CommandKeys() { return kCommandKeys; }
 
-const char* ButtonForKey(unsigned key, bool shift) {
+CommandId CommandForKey(unsigned key, bool shift) {
   for (const CommandKey& k : kCommandKeys)
-    if (static_cast<unsigned>(k.Key) == key && k.Shift == shift) return k.Button;
+    if (static_cast<unsigned>(k.Key) == key && k.Shift == shift) return k.Command;
+  return CommandId::None;
+}
+
+const ToolButtonDef* ButtonOf(CommandId command) {
+  for (const ToolButtonDef& b : kButtons)
+    if (b.Command == command) return &b;
   return nullptr;
 }
 

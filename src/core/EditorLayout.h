@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/EditorCommands.h"
 #include "core/Geometry.h"
 
 namespace vk {
@@ -25,6 +26,7 @@ struct ToolButtonDef {
   bool EnabledAtStart;
   int32_t Left;
   int32_t Width;
+  CommandId Command;  // what a click runs (a tool button chooses the tool of its Tag)
   int32_t Height() const { return Visible ? 40 : 34; }
   static constexpr int32_t Top = 2;
 };
@@ -38,16 +40,18 @@ int IndexOfToolButton(const char* name);
 // their caption and key. Empty for no tooltip.
 const char* ToolTipText(const ToolButtonDef& button);
 
-// Keys with Ctrl held that run a toolbar button's handler, hidden buttons included: the
-// letter, whether Shift is held too, the button.
+// Keys with Ctrl held that run a command of a hidden button: the letter, whether Shift is
+// held too, the command. (The tools' keys are in the table of figure kinds.)
 struct CommandKey {
   char Key;
   bool Shift;
-  const char* Button;
+  CommandId Command;
 };
 std::span<const CommandKey> CommandKeys();
-// The button for Ctrl (and Shift) with a letter key; null when the key runs none.
-const char* ButtonForKey(unsigned key, bool shift);
+// The command of Ctrl (and Shift) with a letter key; None when the key runs none.
+CommandId CommandForKey(unsigned key, bool shift);
+// The toolbar button that runs a command (the first, for ChooseTool); null for none.
+const ToolButtonDef* ButtonOf(CommandId command);
 
 enum class PropControlKind { Label, LineWidthCombo, ColorSwatch, LineStyleCombo, CheckBox, PageEdit, Button };
 

@@ -99,6 +99,27 @@ void PicDocument::KeepWithinBudget() {
 
 void PicDocument::Rebase() { base_ = Snapshot(); }
 
+void PicDocument::Revert() {
+  const DrawingChange c = DiffStates(base_, Snapshot());
+  if (c.Before.empty() && c.After.empty()) return;
+  List made;
+  for (size_t i = 0; i < c.Before.size(); ++i) {
+    std::unique_ptr<TPicBase> pic = PicFromEntry(c.Before[i], static_cast<int32_t>(c.First + i));
+    if (!pic) break;
+    made.push_back(std::move(pic));
+  }
+  if (made.size() != c.Before.size()) {
+    // What was committed cannot be made again: the history no longer describes the list.
+    history_.Clear();
+    base_ = Snapshot();
+    return;
+  }
+  for (size_t i = c.After.size(); i-- > 0;) RemovePicAt(c.First + i);
+  PicList.insert(PicList.begin() + static_cast<std::ptrdiff_t>(c.First), std::make_move_iterator(made.begin()),
+                 std::make_move_iterator(made.end()));
+  RenumberPics();
+}
+
 bool PicDocument::Step(bool undo) {
   Commit();  // a change not recorded yet is the one to take back
   const DrawingChange* c = undo ? history_.Undo() : history_.Redo();

@@ -47,6 +47,8 @@ class PicDocument {
   bool Commit(uint32_t group = DrawingHistory::kNoGroup, uint64_t nowMs = 0);
   // The list as it is becomes the base of the history without a step of its own.
   void Rebase();
+  // Puts the list back as the last commit left it (a command that failed half-way).
+  void Revert();
   // Take back / make again the last step. The object the step touched becomes current
   // and selected (none when the step leaves no object there). False when there is none.
   bool Undo() { return Step(true); }

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/EditorLayout.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/ToolGlyphs.h"
+#include "drawing/objects/FigureKinds.h"
 #include "win/Canvas.h"
 #include "win/Text.h"
 
@@ -28,11 +30,10 @@ void TFreePicF::CreateControls() {
 
   const auto defs = ToolButtons();
   buttons_.assign(defs.size(), nullptr);
-  buttonDown_.assign(defs.size(), false);
   for (size_t i = 0; i < defs.size(); ++i) {
     const ToolButtonDef& d = defs[i];
     // A tool whose kind this editor cannot draw yet is shown, but disabled.
-    const bool enabled = d.EnabledAtStart && (d.Group != 1 || d.Tag < 0 || ToolExists(d.Tag));
+    const bool enabled = d.EnabledAtStart && (d.Command != CommandId::ChooseTool || FigureOfTag(d.Tag));
     DWORD style = WS_CHILD | BS_OWNERDRAW | (d.Visible ? WS_VISIBLE : 0) | (enabled ? 0 : WS_DISABLED);
     buttons_[i] = ::CreateWindowExW(0, WC_BUTTONW, win::Utf8ToWide(d.Caption).c_str(), style, d.Left,
                                     ToolButtonDef::Top, d.Width, d.Height(), panel1_,
@@ -71,7 +72,8 @@ void TFreePicF::CreateControls() {
         break;
       case PropControlKind::ColorSwatch:
         w = EditorWindows::CreateSwatch(this, pnl1_, id, d.Left, d.Top, d.Width, d.Height);
-        EditorWindows::SetSwatchColor(w, std::strcmp(d.Name, "pnlLineColor") == 0 ? CurLineColor : CurFillColor);
+        EditorWindows::SetSwatchColor(w, std::strcmp(d.Name, "pnlLineColor") == 0 ? session_.Style().LineSwatch
+                                                                                   : session_.Style().FillSwatch);
         break;
       case PropControlKind::CheckBox:
         w = ::CreateWindowExW(0, WC_BUTTONW, text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, d.Left,
@@ -100,7 +102,6 @@ void TFreePicF::CreateControls() {
     props_[i] = w;
   }
   InstallPropertyBarFilters();
-  AttachTextTool();
   FormResize();
 }
 
@@ -140,12 +141,11 @@ LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
       FillWithBarColour(form_, reinterpret_cast<HDC>(wp));
       return 1;
     case WM_CLOSE:
-      Applied = false;
       RequestClose();
       return 0;
     case WM_TIMER:
       if (wp == EditorWindows::kTimerApply) tmr1Timer();
-      if (wp == EditorWindows::kTimerPage) tmrPageTimer();
+      if (wp == EditorWindows::kTimerPage) session_.PageTimer();
       return 0;
     case WM_DESTROY:
       closed_ = true;  // the host destroyed us: leave the modal loop
@@ -186,7 +186,7 @@ LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<LRESULT>(barBrush_.Get());
     case WM_SETCURSOR:
       // While a page is awaited the bar and its Goto button show the wait cursor.
-      if (waitingForPage_ && wnd == pnl1_ &&
+      if (session_.WaitingForPage() && wnd == pnl1_ &&
           (reinterpret_cast<HWND>(wp) == pnl1_ || reinterpret_cast<HWND>(wp) == ControlHandle("btn1"))) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
@@ -205,7 +205,10 @@ void TFreePicF::OnDrawItem(const DRAWITEMSTRUCT& dis) {
   const int i = static_cast<int>(dis.CtlID) - kIdFirstButton;
   if (i < 0 || static_cast<size_t>(i) >= buttons_.size()) return;
   const ToolButtonDef& d = ToolButtons()[static_cast<size_t>(i)];
-  const bool down = buttonDown_[static_cast<size_t>(i)] || (dis.itemState & ODS_SELECTED);
+  const int32_t tool = session_.ToolDown();
+  const bool chosen = (d.Command == CommandId::Select && tool == EditSession::kSelectDown) ||
+                      (d.Command == CommandId::ChooseTool && d.Tag == tool);
+  const bool down = chosen || (dis.itemState & ODS_SELECTED);
   const bool enabled = (dis.itemState & ODS_DISABLED) == 0;
   DrawToolButton(dis.hDC, dis.rcItem, d, down, enabled, captionFont_.Get());
 }
@@ -268,7 +271,7 @@ LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SETCURSOR:
       // The disabled surface gets no cursor messages of its own while a page is awaited.
-      if (waitingForPage_ && LOWORD(lp) == HTCLIENT) {
+      if (session_.WaitingForPage() && LOWORD(lp) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
       }
@@ -289,7 +292,7 @@ LRESULT TFreePicF::OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {
-        ::SetCursor(CursorForMode(mode_));
+        ::SetCursor(CursorForMode(session_.Mode()));
         return TRUE;
       }
       return ::DefWindowProcW(image1_, msg, wp, lp);
@@ -306,7 +309,9 @@ LRESULT TFreePicF::OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp) {
       OnSurfaceMouse(msg, wp, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return 0;
     case WM_CAPTURECHANGED:
-      OnSurfaceCaptureLost(reinterpret_cast<HWND>(lp));
+      // Another window took the mouse in the middle of a press (a message box, the
+      // system): the gesture ends rather than apply half of it.
+      if (reinterpret_cast<HWND>(lp) != image1_) session_.CaptureLost();
       return 0;
     default:
       return ::DefWindowProcW(image1_, msg, wp, lp);

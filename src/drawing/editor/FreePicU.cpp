@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/EditorLayout.h"
 #include "drawing/editor/EditorModule.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/TestFailPoint.h"
@@ -19,8 +20,6 @@
 namespace vk {
 
 namespace {
-
-bool Intersects(const TRect& a, const TRect& b) { return !Intersect(a, b).IsEmpty(); }
 
 // Disables the host's visible windows while the editor is open, and enables them again
 // however the editor ends, an exception included.
@@ -53,53 +52,12 @@ class HostWindowsDisabled {
   std::vector<HWND> disabled_;
 };
 
-// Copies the rows of rc from one 32-bit picture to another of the same size.
-void CopyPixels(const uint32_t* src, uint32_t* dst, int32_t width, const TRect& rc) {
-  const size_t n = static_cast<size_t>(rc.Right - rc.Left) * sizeof(uint32_t);
-  for (int32_t y = rc.Top; y < rc.Bottom; ++y) {
-    const size_t off = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(rc.Left);
-    std::memcpy(dst + off, src + off, n);
-  }
-}
-
 }  // namespace
 
-TFreePicF::TFreePicF(const EditorArgs& args) {
-  ImageWidth = args.ImageWidth;
-  ImageHeight = args.ImageHeight;
-  PageFile = args.PageFile;
-  StartScrollX = args.StartScrollX;
-  StartScrollY = args.StartScrollY;
-  PageCount = args.PageCount;
-  ThemeFile = args.ThemeFile;
-  IconFile = args.IconFile;
-  HostWnd = args.HostWnd;
-  // FormCreate
-  CreateTools();
-  CurLineWidth = 1;
-  CurLineStyle = 0;
-  CurLineColor = 255;
-  CurFillColor = 0xFFFFFF;
-}
+TFreePicF::TFreePicF(const EditorArgs& args) : args_(args), session_(*this, args) {}
 
 TFreePicF::~TFreePicF() {
   if (form_) ::DestroyWindow(form_);
-  // Objects go from the last to the first, as the list was built up.
-  while (!PicList.empty()) PicList.pop_back();
-  FreeTools();
-}
-
-void TFreePicF::CreateTools() {
-  for (int kind = PIC_LINE; kind <= PIC_TEXT; ++kind) {
-    tools_[static_cast<size_t>(kind)] = CreatePicOfKind(static_cast<TPicType>(kind));
-    if (auto& t = tools_[static_cast<size_t>(kind)]) t->DrawEndEvent = [this](TPicBase* pic) { OnPicDrawEnd(pic); };
-  }
-}
-
-void TFreePicF::FreeTools() {
-  ClipPic = nullptr;
-  CurPic = nullptr;
-  for (auto& t : tools_) t.reset();
 }
 
 HWND TFreePicF::ControlHandle(const char* name) const {
@@ -123,7 +81,7 @@ void TFreePicF::ShowModal() {
   ::InitCommonControlsEx(&icc);
   EditorWindows classes;
   if (!classes.Register()) return;
-  form_ = EditorWindows::CreateForm(this, ImageWidth, ImageHeight);
+  form_ = EditorWindows::CreateForm(this, args_.ImageWidth, args_.ImageHeight);
   if (!form_) return;
   CreateControls();
 
@@ -147,14 +105,6 @@ void TFreePicF::ShowModal() {
   props_.clear();
 }
 
-uint64_t TFreePicF::PageReadClock() {
-  // The tick count can move in 16 ms steps, too coarse for gaps of a few milliseconds.
-  LARGE_INTEGER f{}, c{};
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&c);
-  return static_cast<uint64_t>(c.QuadPart) * 1000u / static_cast<uint64_t>(f.QuadPart);
-}
-
 void TFreePicF::RunModalLoop() {
   // false on WM_QUIT, which ends the loop.
   auto handle = [&](MSG& msg) {
@@ -175,7 +125,7 @@ void TFreePicF::RunModalLoop() {
       if (!handle(msg)) break;
       continue;
     }
-    HANDLE watch = waitingForPage_ ? pageFolderWatch_.Get() : nullptr;
+    HANDLE watch = session_.WaitingForPage() ? pageFolderWatch_.Get() : nullptr;
     if (!watch || watch == INVALID_HANDLE_VALUE) {
       if (::GetMessageW(&msg, nullptr, 0, 0) < 0 || !handle(msg)) break;
       continue;
@@ -184,10 +134,10 @@ void TFreePicF::RunModalLoop() {
     // written changes many times, and each read takes the whole file.
     DWORD timeout = INFINITE;
     if (pageChangeSeen_) {
-      const uint64_t since = PageReadClock() - lastPageReadMs_;
+      const uint64_t since = session_.MsSincePageRead();
       if (since >= kPageReadGapMs) {
         pageChangeSeen_ = false;
-        win::Guarded(form_, 0, [&] { tmrPageTimer(); return 0; });
+        win::Guarded(form_, 0, [&] { session_.PageTimer(); return 0; });
         continue;
       }
       timeout = static_cast<DWORD>(kPageReadGapMs - since);
@@ -203,26 +153,21 @@ void TFreePicF::RunModalLoop() {
 
 bool TFreePicF::FormShow() {
   // 1-2: the work bitmap takes the page picture's size; without one there is no page to edit.
-  if (!RefreshPage()) return false;
-  // 3: the page number is the file name without "Page" and ".bmp".
-  const std::string numberText = PageNumberText(win::FileNamePart(PageFile));
+  if (!session_.Open()) return false;
+  // 3: the page number is the file name without "Page" and ".bmp", as it stands there.
+  const std::string numberText = PageNumberText(win::FileNamePart(session_.PageFile()));
   ::SetWindowTextW(ControlHandle("edtPage"), win::AnsiToWide(numberText).c_str());
-  ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(PageCount, 1));
-  PageNo = ParseIntOr(numberText, 1);
-  drawing_.EnterPage(PageNo);
+  ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(session_.PageCount(), 1));
   // 4
-  RedrawAll(false, true);
   CenterImage();
-  // 5
-  IniFileName = win::DirectoryWithSeparator(PageFile) + numberText + ".ini";
   // 6: the theme file names a skin for the property bar; these controls use the system look.
   // 7-8
   ::SetFocus(scrollBox1_);
-  ApplyScroll(SB_HORZ, StartScrollX);
-  ApplyScroll(SB_VERT, StartScrollY);
+  ApplyScroll(SB_HORZ, args_.StartScrollX);
+  ApplyScroll(SB_VERT, args_.StartScrollY);
   // 9
-  if (!IconFile.empty()) {
-    const std::wstring icon = win::AnsiToWide(IconFile);
+  if (!args_.IconFile.empty()) {
+    const std::wstring icon = win::AnsiToWide(args_.IconFile);
     bigIcon_.Reset(static_cast<HICON>(::LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
                                                    ::GetSystemMetrics(SM_CYICON), LR_LOADFROMFILE)));
     smallIcon_.Reset(static_cast<HICON>(::LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
@@ -231,148 +176,6 @@ bool TFreePicF::FormShow() {
     if (smallIcon_) ::SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   }
   return true;
-}
-
-bool TFreePicF::RefreshPage() {
-  if (fullRebuild_) page_.Invalidate();
-  ReadyPicture ready;
-  std::string error;
-  const PageSource::Result r = page_.ReadChanged(PageFile, ready.Source, error);
-  if (r == PageSource::Result::Unchanged) return true;
-  // A picture that changed but cannot be shown leaves the one shown, until it changes again.
-  if (r == PageSource::Result::Failed && !ready.Source.StandIn(PageFile, ImageWidth, ImageHeight)) {
-    page_.KeepPictureFor(ready.Source);
-    if (form_) ShowError(StandInTooLargeText(PageFile, error));
-    return false;
-  }
-  std::string sizeError;
-  if (!PreparePicture(ready, sizeError)) {
-    page_.KeepPictureFor(ready.Source);
-    if (form_) ShowError(sizeError);
-    return false;
-  }
-  ShowPicture(ready);
-  if (r == PageSource::Result::Failed && form_) ShowError(UnreadablePictureText(PageFile, error));
-  return true;
-}
-
-std::string TFreePicF::UnreadablePictureText(const std::string& picture, const std::string& error) const {
-  return "The page picture " + QuotedPath(picture) + " cannot be read (" + error +
-         "). The drawing goes on over a white page.";
-}
-
-std::string TFreePicF::StandInTooLargeText(const std::string& picture, const std::string& error) const {
-  return "The page picture " + QuotedPath(picture) + " cannot be read (" + error + "), and a white page of " +
-         std::to_string(std::max(ImageWidth, 1)) + " x " + std::to_string(std::max(ImageHeight, 1)) +
-         " pixels cannot stand in for it: a page may have at most " + std::to_string(MaxPagePixels()) + " pixels.";
-}
-
-bool TFreePicF::PreparePicture(ReadyPicture& ready, std::string& error) {
-  const PixelImage& img = ready.Source.Image();
-  if (workCanvas_ && img.Width == WorkBmp.Width() && img.Height == WorkBmp.Height()) return true;
-  auto bitmaps = std::make_unique<PagePictures>();
-  // Both are made before either replaces the ones shown: a page never shows with two
-  // bitmaps of different sizes. The second is where memory runs out first.
-  if (!bitmaps->Work.Resize(img.Width, img.Height) || FailPointHit("second-page-bitmap") ||
-      !bitmaps->Image.Resize(img.Width, img.Height)) {
-    error = "There is not enough memory to show a page of " + std::to_string(img.Width) + " x " +
-            std::to_string(img.Height) + " pixels.";
-    return false;
-  }
-  ready.Bitmaps = std::move(bitmaps);
-  return true;
-}
-
-void TFreePicF::ShowPicture(ReadyPicture& ready) {
-  page_ = std::move(ready.Source);
-  needFull_ = true;
-  if (!ready.Bitmaps) return;
-  imageCanvas_.reset();
-  workCanvas_.reset();
-  WorkBmp.Swap(ready.Bitmaps->Work);
-  imageBmp_.Swap(ready.Bitmaps->Image);
-  ready.Bitmaps.reset();  // the previous page's bitmaps
-  zoom_ = std::min(zoom_, MaxZoomFor(WorkBmp.Width(), WorkBmp.Height()));  // a larger page may not take the zoom shown
-  tracker_.SetHandleHalf(HandleHalfAt(zoom_));
-  UpdateZoomReadout();
-  workCanvas_.emplace(WorkBmp);
-  imageCanvas_.emplace(imageBmp_);
-  workCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
-  imageCanvas_->SetHandleHalf(HandleHalfAt(zoom_));
-  if (TTextPic* t = TextTool()) t->Canvas = &*imageCanvas_;  // an open entry draws there
-  ::SetBoundsRect(imageBmp_.Dc(), nullptr, DCB_ENABLE | DCB_RESET);
-  taint_ = {};
-  tracker_.Reset();
-  PicturesResized();
-}
-
-void TFreePicF::PicturesResized() {
-  if (!image1_) return;
-  ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  CenterImage();
-  if (fit_) FitPage();  // a page of another size fits too
-}
-
-void TFreePicF::RedrawAll(bool deselect, bool show) {
-  if (deselect)
-    for (auto& p : PicList) p->Choosed = false;
-  RefreshPage();
-  const TRect full{0, 0, WorkBmp.Width(), WorkBmp.Height()};
-  TRect dirty = tracker_.Update(PicList);
-  if (needFull_ || fullRebuild_) {
-    dirty = full;
-    needFull_ = false;
-  }
-  dirty = Intersect(dirty, full);
-  if (!dirty.IsEmpty()) {
-    ::GdiFlush();
-    const PixelImage& img = page_.Image();
-    if (img.Width == full.Right && img.Height == full.Bottom) {
-      CopyPixels(img.Pixels.data(), WorkBmp.Bits(), full.Right, dirty);
-    } else {
-      // The work bitmap could not take the picture's size: show white paper.
-      RECT r = win::ToRECT(dirty);
-      win::Brush white(::CreateSolidBrush(RGB(255, 255, 255)));
-      ::FillRect(WorkBmp.Dc(), &r, white.Get());
-    }
-    HDC dc = WorkBmp.Dc();
-    win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
-    ::SelectClipRgn(dc, clip.Get());
-    for (auto& p : PicList)
-      if (fullRebuild_ || Intersects(tracker_.VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
-    ::SelectClipRgn(dc, nullptr);
-    unshown_ = Union(unshown_, dirty);
-  }
-  if (show) {
-    TakeTaint();
-    TRect r = Intersect(Union(unshown_, taint_), full);
-    unshown_ = {};
-    taint_ = {};
-    // The two bitmaps are only ever sized together; a copy between sizes must never run.
-    if (!r.IsEmpty() && imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
-      ::GdiFlush();
-      CopyPixels(WorkBmp.Bits(), imageBmp_.Bits(), full.Right, r);
-      ShowRect(r);
-    }
-  }
-}
-
-void TFreePicF::AppendPic(std::unique_ptr<TPicBase> pic) { drawing_.AppendPic(std::move(pic)); }
-
-void TFreePicF::TakeTaint() {
-  RECT rc{};
-  if (!imageBmp_.Dc()) return;
-  if (::GetBoundsRect(imageBmp_.Dc(), &rc, DCB_RESET) & DCB_SET) {
-    TRect t = Intersect(win::FromRECT(rc), TRect{0, 0, imageBmp_.Width(), imageBmp_.Height()});
-    taint_ = Union(taint_, t);
-    ShowRect(t);
-  }
-}
-
-void TFreePicF::ShowRect(const TRect& rc) {
-  if (!image1_ || rc.IsEmpty()) return;
-  RECT r = win::ToRECT(zoom_ == 100 ? rc : Intersect(PageRectToView(rc, zoom_), VisibleViewRect()));
-  ::InvalidateRect(image1_, &r, FALSE);
 }
 
 void TFreePicF::CenterImage() {
@@ -449,75 +252,18 @@ void TFreePicF::FormResize() {
   if (fit_) FitPage();
 }
 
-// --- buttons ---
-
-void TFreePicF::SpeedButtonApplyClick() {
-  EndTextEdit(false);
-  Applied = true;
-  if (!SavePage(PageNo)) {
-    Applied = false;  // nothing is lost: the window stays open
-    return;
-  }
-  closed_ = true;
-}
-
-void TFreePicF::SpeedButtonExitClick() {
-  Applied = false;
-  RequestClose();
-}
-
 void TFreePicF::RequestClose() {
   if (closing_) return;
-  EndTextEdit(false);
   closing_ = true;
-  const bool close = FormClose();
+  const bool close = session_.ConfirmClose();
   closing_ = false;
-  if (close) closed_ = true;
-}
-
-bool TFreePicF::FormClose() {
-  if (!PicList.empty() && !Applied) {
-    int answer = ::MessageBoxW(form_, L"Do you want to save changes?", L"Quillora Studio", MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES && !SavePage(PageNo)) return false;
-  }
+  if (!close) return;
   ::KillTimer(form_, EditorWindows::kTimerApply);
-  return true;
-}
-
-void TFreePicF::tmr1Timer() { SetButtonEnabled("SpeedButtonApply", !PicList.empty()); }
-
-void TFreePicF::OnPicDrawEnd(TPicBase* pic) {
-  std::unique_ptr<TPicBase> copy = CreatePicOfKind(pic->PicId);
-  if (copy) {
-    copy->Assign(*pic);
-    drawing_.AppendPic(std::move(copy));
-  }
-  pic->DropDrawing();  // the next polyline or curve starts empty
-  CommitChange();
-  RedrawAll(false, true);
-}
-
-void TFreePicF::ShowError(const std::string& utf8Text) {
-  ::MessageBoxW(form_, win::Utf8ToWide(utf8Text).c_str(), L"Error", MB_OK | MB_ICONERROR);
+  closed_ = true;
 }
 
 void TFreePicF::SetButtonEnabled(const char* name, bool enabled) {
   if (HWND b = ControlHandle(name)) ::EnableWindow(b, enabled ? TRUE : FALSE);
-}
-
-void TFreePicF::SetButtonDown(const char* name, bool down) {
-  int i = IndexOfToolButton(name);
-  if (i < 0 || static_cast<size_t>(i) >= buttonDown_.size()) return;
-  const ToolButtonDef& def = ToolButtons()[static_cast<size_t>(i)];
-  if (down && def.Group != 0) {
-    for (size_t j = 0; j < buttonDown_.size(); ++j)
-      if (j != static_cast<size_t>(i) && ToolButtons()[j].Group == def.Group && buttonDown_[j]) {
-        buttonDown_[j] = false;
-        ::InvalidateRect(buttons_[j], nullptr, FALSE);
-      }
-  }
-  buttonDown_[static_cast<size_t>(i)] = down;
-  ::InvalidateRect(buttons_[static_cast<size_t>(i)], nullptr, FALSE);
 }
 
 }  // namespace vk

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/EditorLayout.h"
 #include "drawing/editor/FreePicU.h"
 #include "win/Text.h"
 
@@ -28,10 +29,8 @@ POINT TFreePicF::ViewCentre() const {
   return {client.right / 2, client.bottom / 2};
 }
 
-bool TFreePicF::ZoomLocked() const { return pressActive_ || (CurPic && CurPic->UnderConstruction()); }
-
 void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
-  const int32_t most = MaxZoomFor(WorkBmp.Width(), WorkBmp.Height());
+  const int32_t most = MaxZoomFor(session_.Work().Width(), session_.Work().Height());
   zoom = std::clamp(zoom, std::min(kFitMin, most), most);
   if (zoom != zoom_ && scrollBox1_ && image1_) {
     // The page point under the anchor, before and after.
@@ -41,7 +40,10 @@ void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
     const double px = (anchor.x - now.left + 0.5) * 100.0 / zoom_;
     const double py = (anchor.y - now.top + 0.5) * 100.0 / zoom_;
     zoom_ = zoom;
-    UseHandleSize();
+    // The canvases and the redraw take the handle size of the scale.
+    session_.SetZoom(zoom_);
+    session_.SetHandleHalf(HandleHalfAt(zoom_));
+    session_.RedrawAll(false, true);
     CenterImage();
     ApplyScroll(SB_HORZ, static_cast<int32_t>(std::floor(px * zoom / 100.0)) - anchor.x);
     ApplyScroll(SB_VERT, static_cast<int32_t>(std::floor(py * zoom / 100.0)) - anchor.y);
@@ -49,14 +51,6 @@ void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
   }
   zoom_ = zoom;
   UpdateZoomReadout();
-}
-
-void TFreePicF::UseHandleSize() {
-  const int32_t half = HandleHalfAt(zoom_);
-  if (workCanvas_) workCanvas_->SetHandleHalf(half);
-  if (imageCanvas_) imageCanvas_->SetHandleHalf(half);
-  tracker_.SetHandleHalf(half);
-  RedrawAll(false, true);
 }
 
 void TFreePicF::FitPage() {
@@ -68,7 +62,7 @@ void TFreePicF::FitPage() {
   const LONG_PTR style = ::GetWindowLongPtrW(scrollBox1_, GWL_STYLE);
   if (style & WS_VSCROLL) c.right += ::GetSystemMetrics(SM_CXVSCROLL);
   if (style & WS_HSCROLL) c.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
-  ZoomTo(FitZoom(WorkBmp.Width(), WorkBmp.Height(), c.right, c.bottom));
+  ZoomTo(FitZoom(session_.Work().Width(), session_.Work().Height(), c.right, c.bottom));
 }
 
 bool TFreePicF::ZoomKey(UINT key) {
@@ -81,8 +75,8 @@ bool TFreePicF::ZoomKey(UINT key) {
     case '1': action = Actual; break;
     default: return false;
   }
-  if (ZoomLocked()) return true;
-  EndTextEdit(false);
+  if (session_.Busy()) return true;
+  session_.EndTextEdit(false);
   fit_ = false;
   switch (action) {
     case In: ZoomTo(NextZoomStep(zoom_)); break;
@@ -107,8 +101,8 @@ bool TFreePicF::PreviewZoom(const MSG& msg) {
 
 void TFreePicF::OnWheel(WPARAM keys, int delta, POINT screenPt) {
   if (keys & MK_CONTROL) {
-    if (ZoomLocked()) return;
-    EndTextEdit(false);
+    if (session_.Busy()) return;
+    session_.EndTextEdit(false);
     POINT anchor = screenPt;
     ::ScreenToClient(scrollBox1_, &anchor);
     wheelRest_ += delta;
@@ -127,24 +121,27 @@ void TFreePicF::OnWheel(WPARAM keys, int delta, POINT screenPt) {
 }
 
 void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
+  const win::Dib& overlay = session_.Overlay();
+  const win::Dib& work = session_.Work();
   if (zoom_ == 100) {
-    ::BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, imageBmp_.Dc(), dirty.left,
+    ::BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, overlay.Dc(), dirty.left,
              dirty.top, SRCCOPY);
     return;
   }
   // Only what the scroll box shows: the surface may be far larger than the screen.
   const TRect rc = Intersect(win::FromRECT(dirty), VisibleViewRect());
   if (rc.IsEmpty()) return;
-  const int32_t w = imageBmp_.Width(), h = imageBmp_.Height();
+  const int32_t w = overlay.Width(), h = overlay.Height();
   if (!scaler_ || scaler_->Zoom() != zoom_ || scaler_->PageWidth() != w || scaler_->PageHeight() != h)
     scaler_ = std::make_unique<ViewScaler>(w, h, zoom_);
   ::GdiFlush();
   viewPixels_.assign(static_cast<size_t>(rc.Width()) * static_cast<size_t>(rc.Height()), 0xFFFFFF);
-  const std::span<const uint32_t> shown{imageBmp_.Bits(), static_cast<size_t>(w) * static_cast<size_t>(h)};
+  const std::span<const uint32_t> shown{overlay.Bits(), static_cast<size_t>(w) * static_cast<size_t>(h)};
   scaler_->Scale(shown, rc, viewPixels_);
   // What was drawn on the surface since the last redraw (bands, outlines) stays visible.
-  if (zoom_ < 100 && !taint_.IsEmpty() && WorkBmp.Width() == w && WorkBmp.Height() == h)
-    scaler_->Overlay(shown, {WorkBmp.Bits(), shown.size()}, taint_, rc, viewPixels_);
+  const TRect taint = session_.Taint();
+  if (zoom_ < 100 && !taint.IsEmpty() && work.Width() == w && work.Height() == h)
+    scaler_->Overlay(shown, {work.Bits(), shown.size()}, taint, rc, viewPixels_);
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = rc.Width();

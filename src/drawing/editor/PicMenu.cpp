@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/PicConst.h"
+#include "drawing/objects/FigureKinds.h"
 #include "win/Text.h"
 
 namespace vk {
@@ -96,16 +97,10 @@ int IndexOfPicMenuItem(const char* name) {
   return -1;
 }
 
-PicMenuEnabling PicMenuEnablingFor(uint8_t kind, bool arcNotPlainArc) {
-  PicMenuEnabling e{};
-  if (kind == PIC_TEXT) {
-    e = {false, false, false, true, true, true, false, false};
-  } else {
-    e = {true, true, true, true, false, false, false, false};
-    if (kind == PIC_LINE || kind == PIC_POLY) e.N6 = false;
-    if (kind == PIC_ARCC) e.N6 = arcNotPlainArc;
-  }
-  return e;
+PicMenuEnabling PicMenuEnablingFor(const FigureKind* figure) {
+  if (figure && figure->Text) return {false, false, false, true, true, true, false, false};
+  // The pen's items; the fill's where the figure has an inside.
+  return {true, true, true, !figure || figure->Filled, false, false, false, false};
 }
 
 HMENU BuildPicMenu(const PicMenuEnabling& e) {

@@ -27,8 +27,9 @@ struct PicMenuEnabling {
   bool N1, N2, X1, N6, N11, G1;
   bool Undo = false, Redo = false;  // set from the drawing's history
 };
-// kind is the object's PicId; arcNotPlainArc tells a sector or chord from an arc.
-PicMenuEnabling PicMenuEnablingFor(uint8_t kind, bool arcNotPlainArc);
+// figure is the current object's row in the table of figure kinds (null: an object of no
+// tool's kind).
+PicMenuEnabling PicMenuEnablingFor(const struct FigureKind* figure);
 
 // Builds the popup (submenus included). The caller owns the result.
 HMENU BuildPicMenu(const PicMenuEnabling& e);

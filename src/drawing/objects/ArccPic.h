@@ -51,6 +51,14 @@ class TArccPic : public TPicBase {
   void SetPicArccType(TArccType type) {
     if (PicArccType != type) PicArccType = type;
   }
+  uint8_t Subtype() const override { return PicArccType; }
+  void SetSubtype(uint8_t type) override { SetPicArccType(static_cast<TArccType>(type)); }
+  void DescribeShape(DescribedObject& d) const override {
+    d.Start = ShapeRect.TopLeft();
+    d.End = ShapeRect.BottomRight();
+    d.ArcStart = StartPoint;
+    d.ArcEnd = EndPoint;
+  }
 
   TRect ShapeRect;
   std::array<TPoint, 10> Handles{};

@@ -28,6 +28,11 @@ class TBoxPic : public TShapePic {
   TRect ShapeRect;
   std::array<TPoint, 8> Handles{};
 
+  void DescribeShape(DescribedObject& d) const override {
+    d.Start = ShapeRect.TopLeft();
+    d.End = ShapeRect.BottomRight();
+  }
+
  protected:
   TBoxPic() : TShapePic(kHitTopLeft) {}
   // The body region of the kind's shape (CreateRectRgn, CreateEllipticRgn, ...) over the

@@ -32,6 +32,11 @@ class TLinePic : public TShapePic {
   TPoint LineEnd;
   std::array<TPoint, 2> Handles{};
 
+  void DescribeShape(DescribedObject& d) const override {
+    d.Start = LineStart;
+    d.End = LineEnd;
+  }
+
  protected:
   std::array<TPoint, 2> ShapeCorners() const override { return {LineStart, LineEnd}; }
   void SetShapeCorners(TPoint a, TPoint b) override {

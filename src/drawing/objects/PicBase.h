@@ -12,6 +12,7 @@
 
 #include "core/ByteIO.h"
 #include "core/Geometry.h"
+#include "core/PageDescription.h"
 #include "core/PicAttrs.h"
 #include "core/PicRecord.h"
 #include "drawing/objects/PicConst.h"
@@ -83,6 +84,14 @@ class TPicBase {
   // A new, default-constructed object of the same class (the editor's factory and
   // clipboard use it; fill it with Assign).
   virtual std::unique_ptr<TPicBase> CreateEmpty() const;
+
+  // What the kind's class tells apart within its kind (an arc from a sector, a polyline
+  // from a polygon); 0 for a class that tells nothing apart. The table of figure kinds
+  // has a row per kind and subtype.
+  virtual uint8_t Subtype() const { return 0; }
+  virtual void SetSubtype(uint8_t) {}
+  // The geometry the page description gives of the figure (its points and corners).
+  virtual void DescribeShape(DescribedObject&) const {}
 
   // The common record of this object / set from one (keeps the pen mode).
   PicRecord ToRecord() const;

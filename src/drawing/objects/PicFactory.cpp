@@ -1,43 +1,11 @@
 #include "drawing/objects/PicFactory.h"
 
-#include "drawing/objects/ArccPic.h"
-#include "drawing/objects/CircPic.h"
-#include "drawing/objects/CurvePic.h"
-#include "drawing/objects/LinePic.h"
+#include "drawing/objects/FigureKinds.h"
 #include "drawing/objects/OpaquePic.h"
-#include "drawing/objects/PolyPic.h"
-#include "drawing/objects/RectPic.h"
-#include "drawing/objects/RounPic.h"
-#include "drawing/objects/TextPic.h"
 
 namespace vk {
 
 namespace {
-
-template <typename T>
-std::unique_ptr<TPicBase> Make() {
-  return std::make_unique<T>();
-}
-
-struct KindClass {
-  std::unique_ptr<TPicBase> (*Create)();
-  size_t Bytes;
-};
-
-// Indexed by kind, PIC_LINE to PIC_TEXT.
-const KindClass kClasses[] = {
-    {nullptr, 0},
-    {Make<TLinePic>, sizeof(TLinePic)},
-    {Make<TRectPic>, sizeof(TRectPic)},
-    {Make<TRounPic>, sizeof(TRounPic)},
-    {Make<TCircPic>, sizeof(TCircPic)},
-    {Make<TArccPic>, sizeof(TArccPic)},
-    {Make<TPolyPic>, sizeof(TPolyPic)},
-    {Make<TCurvePic>, sizeof(TCurvePic)},
-    {Make<TTextPic>, sizeof(TTextPic)},
-};
-
-const KindClass* ClassOf(uint8_t kind) { return kind >= PIC_LINE && kind <= PIC_TEXT ? &kClasses[kind] : nullptr; }
 
 // A heap block's bookkeeping, and one object's place in the list with its blocks: the
 // object, its font name and its points or text. Their contents are the record's bytes.
@@ -66,7 +34,7 @@ uint64_t Digest(std::span<const uint8_t> bytes) {
 }  // namespace
 
 std::unique_ptr<TPicBase> CreatePicOfKind(TPicType kind) {
-  const KindClass* c = ClassOf(kind);
+  const FigureKind* c = FigureOfKind(kind);
   return c ? c->Create() : nullptr;
 }
 
@@ -123,7 +91,7 @@ uint64_t DrawingMemoryNeed(const uint8_t* data, size_t size) {
   DrawingScan scan(data, size);
   DrawingScan::Entry e;
   while (scan.Next(e)) {
-    const KindClass* c = ClassOf(e.Kind);
+    const FigureKind* c = FigureOfKind(e.Kind);
     if (c) need += kObjectOverhead + c->Bytes + e.Record.size();
     else need += (inRun ? 0 : kObjectOverhead + sizeof(TOpaquePic)) + e.Framed.size();
     inRun = !c;
@@ -149,7 +117,7 @@ DrawingLoadOutcome PicsFromDrawing(const uint8_t* data, size_t size, PicListType
   };
   DrawingScan::Entry e;
   while (scan.Next(e)) {
-    if (!ClassOf(e.Kind)) {
+    if (!FigureOfKind(e.Kind)) {
       if (!runCount) {
         run = e.Framed;
         runKind = e.Kind;

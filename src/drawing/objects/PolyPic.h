@@ -38,6 +38,9 @@ class TPolyPic : public TPointsPic {
   void SetPolyType(TPolyType type) {
     if (PolyType != type) PolyType = type;
   }
+  uint8_t Subtype() const override { return PolyType; }
+  void SetSubtype(uint8_t type) override { SetPolyType(static_cast<TPolyType>(type)); }
+  void DescribeShape(DescribedObject& d) const override { d.Vertices = PolyPoint; }
   int32_t PolyPointNum() const { return static_cast<int32_t>(PolyPoint.size()); }
 
   TPolyType PolyType = PolyOpen;

@@ -32,6 +32,12 @@ class TRounPic : public TBoxPic {
   float CornerRatioX = 1.0f / 3.0f;
   float CornerRatioY = 1.0f / 3.0f;
 
+  void DescribeShape(DescribedObject& d) const override {
+    TBoxPic::DescribeShape(d);
+    d.CurvW = CornerSize.X;
+    d.CurvH = CornerSize.Y;
+  }
+
  protected:
   uint8_t HandleHitCode(size_t i) const override;
   std::optional<std::array<TPoint, 2>> DragOutline(uint8_t hitCode, bool ctrl, TPoint d,

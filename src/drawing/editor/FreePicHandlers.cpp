@@ -1,0 +1,220 @@
+// The form's handlers: each turns a control's message into the session's command.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/EditorLayout.h"
+#include "drawing/editor/FreePicU.h"
+#include "drawing/objects/PicFuns.h"
+#include "drawing/objects/FigureKinds.h"
+#include "drawing/objects/TextPic.h"
+#include "win/Text.h"
+
+namespace vk {
+
+namespace {
+
+// cbbLineWKeyPress: only digits and backspace reach the width box.
+LRESULT CALLBACK DigitsOnly(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_CHAR && !((wp >= L'0' && wp <= L'9') || wp == 8)) return 0;
+  return ::DefSubclassProc(w, msg, wp, lp);
+}
+
+std::wstring WindowText(HWND w) {
+  const int n = ::GetWindowTextLengthW(w);
+  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+  ::GetWindowTextW(w, s.data(), n + 1);
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+bool KeyHeld(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
+
+}  // namespace
+
+// --- toolbar ---
+
+void TFreePicF::OnToolButton(size_t index) {
+  const ToolButtonDef& d = ToolButtons()[index];
+  switch (d.Command) {
+    case CommandId::Apply: SpeedButtonApplyClick(); break;
+    case CommandId::Exit: SpeedButtonExitClick(); break;
+    default: session_.Run(d.Command, d.Tag); break;
+  }
+  session_.TakeTaint();
+}
+
+void TFreePicF::SpeedButtonApplyClick() {
+  if (session_.Apply()) closed_ = true;
+}
+
+void TFreePicF::SpeedButtonExitClick() { RequestClose(); }
+
+void TFreePicF::tmr1Timer() { SetButtonEnabled("SpeedButtonApply", session_.CanApply()); }
+
+// --- the surface ---
+
+void TFreePicF::OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y) {
+  const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+  PointerEvent e;
+  e.Shift = ShiftStateFromMouse(wp, KeyHeld(VK_MENU), dbl);
+  // The figures work in page pixels at every scale; panning in the drawing area's pixels.
+  e.View = {x, y};
+  e.Page = {ViewToPage(x, zoom_), ViewToPage(y, zoom_)};
+  e.Box = e.View;
+  ::MapWindowPoints(image1_, scrollBox1_, &e.Box, 1);
+  switch (msg) {
+    case WM_LBUTTONDBLCLK:
+      session_.DoubleClick(e);
+      session_.Press(e);
+      break;
+    case WM_LBUTTONDOWN: session_.Press(e); break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      e.Button = TMouseButton::Right;
+      session_.Press(e);
+      break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      e.Button = TMouseButton::Middle;
+      session_.Press(e);
+      break;
+    case WM_MOUSEMOVE: session_.Move(e); break;
+    case WM_LBUTTONUP: session_.Release(e); break;
+    case WM_RBUTTONUP:
+      e.Button = TMouseButton::Right;
+      session_.Release(e);
+      break;
+    case WM_MBUTTONUP:
+      e.Button = TMouseButton::Middle;
+      session_.Release(e);
+      break;
+    default: break;
+  }
+  session_.TakeTaint();
+}
+
+bool TFreePicF::IsTextEdit(HWND w) const {
+  const TTextPic* t = session_.TextTool();
+  return t && w && w == t->EditWindow();
+}
+
+void TFreePicF::FormKeyDown(UINT key) {
+  const bool ctrl = KeyHeld(VK_CONTROL);
+  const bool shift = KeyHeld(VK_SHIFT);
+  switch (key) {
+    case VK_LEFT: session_.MoveBy({-1, 0}); break;
+    case VK_UP: session_.MoveBy({0, -1}); break;
+    case VK_RIGHT: session_.MoveBy({1, 0}); break;
+    case VK_DOWN: session_.MoveBy({0, 1}); break;
+    case VK_DELETE: session_.Delete(); break;
+    case VK_RETURN:
+      if (::GetFocus() == ControlHandle("edtPage")) ClampPageBox();
+      break;
+    case 'C':
+      if (ctrl) session_.Copy();
+      break;
+    case 'V':
+      if (ctrl) session_.Paste();  // whatever Shift does
+      break;
+    case 'Z':
+      if (ctrl) session_.UndoStep(shift);
+      break;
+    case 'Y':
+      if (ctrl) session_.UndoStep(true);
+      break;
+    case VK_F5: session_.ViewPicture(); break;
+    case VK_ESCAPE: session_.Escape(); break;
+    default:
+      // The hidden tools and commands.
+      if (!ctrl) break;
+      if (const FigureKind* figure = shift ? FigureForKey(key, true) : nullptr) session_.ChooseTool(figure->Tag);
+      else session_.Run(CommandForKey(key, shift));
+      break;
+  }
+  session_.TakeTaint();
+}
+
+// --- the property bar ---
+
+void TFreePicF::InstallPropertyBarFilters() {
+  HWND combo = ControlHandle("cbbLineW");
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (combo && ::GetComboBoxInfo(combo, &info) && info.hwndItem) ::SetWindowSubclass(info.hwndItem, &DigitsOnly, 1, 0);
+}
+
+void TFreePicF::OnPropCommand(size_t index, int code) {
+  const char* name = PropControls()[index].Name;
+  if (!std::strcmp(name, "cbbLineW")) {
+    if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
+      if (code == CBN_SELCHANGE) {
+        // The edit part shows the new item only after this notification.
+        HWND combo = ControlHandle("cbbLineW");
+        const LRESULT sel = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+        if (sel >= 0) ::SetWindowTextW(combo, std::to_wstring(sel + 1).c_str());
+      }
+      cbbLineWChange();
+    } else if (code == CBN_KILLFOCUS) {
+      cbbLineWExit();
+    }
+  } else if (!std::strcmp(name, "cbbLineStype")) {
+    if (code == CBN_SELCHANGE) cbbLineStypeChange();
+  } else if (!std::strcmp(name, "pnlLineColor")) {
+    session_.PickLineColor();
+  } else if (!std::strcmp(name, "pnlFillColor")) {
+    session_.PickFillColor();
+  } else if (!std::strcmp(name, "schckbxFillColor")) {
+    if (code == BN_CLICKED) schckbxFillColorClick();
+  } else if (!std::strcmp(name, "btn1")) {
+    if (code == BN_CLICKED) btn1Click();
+  } else if (!std::strcmp(name, "edtPage")) {
+    if (code == EN_KILLFOCUS) ClampPageBox();
+  }
+}
+
+void TFreePicF::cbbLineWExit() {
+  HWND combo = ControlHandle("cbbLineW");
+  std::wstring t = WindowText(combo);
+  t.erase(std::remove(t.begin(), t.end(), L' '), t.end());
+  if (t.empty()) ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
+void TFreePicF::cbbLineWChange() {
+  session_.SetLineWidth(ParseIntOr(win::WideToUtf8(WindowText(ControlHandle("cbbLineW"))), 1));
+}
+
+void TFreePicF::cbbLineStypeChange() {
+  const LRESULT sel = ::SendMessageW(ControlHandle("cbbLineStype"), CB_GETCURSEL, 0, 0);
+  if (!session_.SetLineStyle(static_cast<int32_t>(std::clamp<LRESULT>(sel, 0, 4)))) return;
+  // Only a solid line has a width of its own: the box shows 1 for the others.
+  HWND width = ControlHandle("cbbLineW");
+  if (session_.Style().LineStyle != 0 && ::SendMessageW(width, CB_GETCURSEL, 0, 0) != 0)
+    ::SendMessageW(width, CB_SETCURSEL, 0, 0);
+  ::SetFocus(scrollBox1_);
+}
+
+void TFreePicF::schckbxFillColorClick() {
+  HWND box = ControlHandle("schckbxFillColor");
+  if (session_.SetFill(box && ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED)) ::SetFocus(scrollBox1_);
+}
+
+int32_t TFreePicF::ClampPageBox() {
+  HWND box = ControlHandle("edtPage");
+  wchar_t buf[16] = {};
+  ::GetWindowTextW(box, buf, 16);
+  // Held to the pages that exist, as the arrows are; text that is no number keeps this page.
+  const int32_t page =
+      std::clamp(ParseIntOr(win::WideToUtf8(buf), session_.PageNo()), 1, std::max(session_.PageCount(), 1));
+  const std::wstring text = std::to_wstring(page);
+  if (text != buf) ::SetWindowTextW(box, text.c_str());
+  return page;
+}
+
+void TFreePicF::btn1Click() { session_.Goto(ClampPageBox()); }
+
+}  // namespace vk

@@ -1,0 +1,97 @@
+#include "drawing/objects/FigureKinds.h"
+
+#include <string_view>
+
+#include "drawing/objects/ArccPic.h"
+#include "drawing/objects/CircPic.h"
+#include "drawing/objects/CurvePic.h"
+#include "drawing/objects/LinePic.h"
+#include "drawing/objects/PolyPic.h"
+#include "drawing/objects/RectPic.h"
+#include "drawing/objects/RounPic.h"
+#include "drawing/objects/TextPic.h"
+
+namespace vk {
+
+namespace {
+
+template <typename T>
+std::unique_ptr<TPicBase> Make() {
+  return std::make_unique<T>();
+}
+
+template <typename T>
+constexpr FigureKind Row(int32_t tag, TPicType kind, uint8_t subtype, const char* button, char key, bool filled,
+                         DescribedObject::Kind section, bool endsOnDoubleClick = false, bool text = false) {
+  return {tag, kind, subtype, button, &Make<T>, sizeof(T), kind, key, key != 0, filled, text,
+          endsOnDoubleClick, section};
+}
+
+using Section = DescribedObject::Kind;
+
+constexpr FigureKind kFigures[] = {
+    Row<TLinePic>(1, PIC_LINE, 0, "SpeedButton8", 0, false, Section::Line),
+    Row<TRectPic>(2, PIC_RECT, 0, "SpeedButton9", 0, true, Section::Rect),
+    Row<TRounPic>(3, PIC_ROUN, 0, "SpeedButton10", 0, true, Section::Round),
+    Row<TCircPic>(4, PIC_CIRC, 0, "SpeedButton11", 0, true, Section::Circle),
+    Row<TArccPic>(5, PIC_ARCC, Arcc_Arc, "SpeedButton12", 'A', false, Section::Arc),
+    Row<TArccPic>(6, PIC_ARCC, Arcc_Sector, "SpeedButton16", 'S', true, Section::NotDescribed),
+    Row<TArccPic>(7, PIC_ARCC, Arcc_Chord, "SpeedButton18", 'D', true, Section::NotDescribed),
+    Row<TPolyPic>(8, PIC_POLY, PolyOpen, "SpeedButton13", 0, false, Section::OpenPolyline, true),
+    Row<TPolyPic>(9, PIC_POLY, PolyClose, "SpeedButton17", 'P', false, Section::NotDescribed, true),
+    Row<TCurvePic>(10, PIC_CURVE, 0, "SpeedButton14", 'B', true, Section::NotDescribed),
+    Row<TTextPic>(11, PIC_TEXT, 0, "SpeedButton15", 'T', true, Section::NotDescribed, false, true),
+};
+
+// A forgotten row, a tag or key used twice or a kind without a tool fails the build.
+constexpr bool EveryKindHasATool() {
+  for (int kind = PIC_LINE; kind <= PIC_TEXT; ++kind) {
+    bool found = false;
+    for (const FigureKind& f : kFigures) found = found || f.Kind == kind;
+    if (!found) return false;
+  }
+  return true;
+}
+constexpr bool TagsAndKeysAreUnique() {
+  for (size_t i = 0; i < std::size(kFigures); ++i)
+    for (size_t j = i + 1; j < std::size(kFigures); ++j) {
+      const FigureKind &a = kFigures[i], &b = kFigures[j];
+      if (a.Tag == b.Tag || (a.Kind == b.Kind && a.Subtype == b.Subtype)) return false;
+      if (a.Key != 0 && a.Key == b.Key && a.Shift == b.Shift) return false;
+      if (std::string_view(a.Button) == b.Button) return false;
+    }
+  return true;
+}
+static_assert(EveryKindHasATool(), "every kind of figure needs a row");
+static_assert(TagsAndKeysAreUnique(), "a tag, kind and subtype, key or button is used twice");
+
+}  // namespace
+
+std::span<const FigureKind> FigureKinds() { return kFigures; }
+
+const FigureKind* FigureOfTag(int32_t tag) {
+  for (const FigureKind& f : kFigures)
+    if (f.Tag == tag) return &f;
+  return nullptr;
+}
+
+const FigureKind* FigureOfKind(uint8_t kind) {
+  for (const FigureKind& f : kFigures)
+    if (f.Kind == kind) return &f;
+  return nullptr;
+}
+
+const FigureKind* FigureOf(const TPicBase& pic) {
+  const uint8_t subtype = pic.Subtype();
+  for (const FigureKind& f : kFigures)
+    if (f.Kind == pic.PicId && f.Subtype == subtype) return &f;
+  return FigureOfKind(pic.PicId);  // a subtype no tool makes (a damaged file) still has its kind
+}
+
+const FigureKind* FigureForKey(unsigned key, bool shift) {
+  for (const FigureKind& f : kFigures)
+    if (f.Key != 0 && static_cast<unsigned>(f.Key) == key && f.Shift == shift) return &f;
+  return nullptr;
+}
+
+}  // namespace vk
