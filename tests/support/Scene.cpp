@@ -122,4 +122,14 @@ std::vector<std::unique_ptr<vk::TPicBase>> MakeTexts(int count, int pageWidth, i
   return out;
 }
 
+std::unique_ptr<vk::TPicBase> MakeRect(int l, int t, int r, int b, bool filled) {
+  auto p = std::make_unique<vk::TRectPic>();
+  p->ShapeRect = {l, t, r, b};
+  if (filled) p->PicBrush.SetColor(0x80FF80);
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas c(scratch.Dc());
+  p->MoveBy(c, {0, 0});
+  return p;
+}
+
 }  // namespace vkt

@@ -5,7 +5,6 @@
 #include "EditorWindow.h"
 #include "PageHost.h"
 #include "drawing/editor/EditorIds.h"
-#include "drawing/objects/RectPic.h"
 #include "win/Dib.h"
 
 namespace vkt {
@@ -100,16 +99,6 @@ void FormSession::Add(const std::function<std::unique_ptr<vk::TPicBase>()>& make
     // The scene a test starts from (kind numbers set by drawing) is no step to take back.
     form_->Drawing().Rebase();
   });
-}
-
-std::unique_ptr<vk::TPicBase> MakeRect(int l, int t, int r, int b, bool filled) {
-  auto p = std::make_unique<vk::TRectPic>();
-  p->ShapeRect = {l, t, r, b};
-  if (filled) p->PicBrush.SetColor(0x80FF80);
-  vk::win::Dib scratch(1, 1);
-  vk::win::Canvas c(scratch.Dc());
-  p->MoveBy(c, {0, 0});
-  return p;
 }
 
 }  // namespace vkt

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "GuiDriver.h"
+#include "Scene.h"
 #include "drawing/editor/FreePicU.h"
 
 namespace vkt {
@@ -62,6 +63,5 @@ class FormSession {
   std::unique_ptr<SentMouseOnly> sentMouseOnly_;
 };
 
-std::unique_ptr<vk::TPicBase> MakeRect(int l, int t, int r, int b, bool filled = true);
 
 }  // namespace vkt

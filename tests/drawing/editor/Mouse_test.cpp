@@ -41,75 +41,11 @@ void PickItem(FormSession& s, const char* combo, int item) {
   });
 }
 
-TEST(Mouse, TheLaterOfOverlappingObjectsIsHitButTheCurrentOneKeepsWinning) {
-  FormSession s("overlap");
-  s.Run([](FormSession& s) {
-    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
-    s.Add([] { return vkt::MakeRect(200, 150, 400, 300); });
-    s.ClickSurface(250, 200);  // in both
-    EXPECT_EQ(IndexOfCurrent(s), 1);
-    s.ClickSurface(120, 120);  // only in the first
-    EXPECT_EQ(IndexOfCurrent(s), 0);
-    s.ClickSurface(250, 200);
-    EXPECT_EQ(IndexOfCurrent(s), 0);
-  });
-}
-
-TEST(Mouse, HoverCursorsFollowTheHitCode) {
-  FormSession s("hover");
-  s.Run([](FormSession& s) {
-    s.Add([] { return vkt::MakeRect(100, 100, 300, 250); });
-    s.ClickSurface(200, 180);
-    const vk::TRect r = s.RectOf(0);
-    struct Case {
-      int x, y;
-      int32_t mode;
-    } cases[] = {{200, 180, vk::kModeMove},
-                 {r.Right - 1, r.Bottom - 1, vk::kModeSizeNWSE},
-                 {(r.Left + r.Right) / 2, r.Top, vk::kModeSizeNS},
-                 {r.Right - 1, r.Top, vk::kModeSizeNESW},
-                 {r.Left, (r.Top + r.Bottom) / 2, vk::kModeSizeWE},
-                 {600, 450, vk::kModeArrow}};
-    // In arrow mode the hover runs only while a press is pending; the click above left one.
-    for (const Case& c : cases) {
-      Mouse(s, WM_MOUSEMOVE, 0, c.x, c.y);
-      EXPECT_EQ(s.Mode(), c.mode) << c.x << "," << c.y;
-    }
-  });
-}
-
 TEST(Mouse, TheFormLoadsTheDrawingCursorsFromItsOwnModule) {
   FormSession s("cursors");
   s.Run([](FormSession& s) {
     const char* name = vk::PicCursorResourceName(vk::PIC_ARCC);
     s.OnGui([&] { EXPECT_EQ(vk::PicCursor(vk::PIC_ARCC), ::LoadCursorA(::GetModuleHandleW(nullptr), name)); });
-  });
-}
-
-TEST(Mouse, DraggingEmptyPaperInArrowModeScrollsTheOtherWay) {
-  FormSession s("scroll", 2000, 2000);
-  s.Run([](FormSession& s) {
-    HWND box = s.ScrollBox();
-    ASSERT_EQ(::GetScrollPos(box, SB_HORZ), 0);
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 500, 400);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 450, 370);
-    Mouse(s, WM_LBUTTONUP, 0, 450, 370);
-    EXPECT_EQ(::GetScrollPos(box, SB_HORZ), 50);
-    EXPECT_EQ(::GetScrollPos(box, SB_VERT), 30);
-  });
-}
-
-TEST(Mouse, ADoubleClickEndsTheDrawingTool) {
-  FormSession s("dblclick");
-  s.Run([](FormSession& s) {
-    s.PostButton("SpeedButton8");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 1; }));
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 100, 100);
-    Mouse(s, WM_LBUTTONUP, 0, 100, 100);
-    Mouse(s, WM_LBUTTONDBLCLK, MK_LBUTTON, 100, 100);
-    Mouse(s, WM_LBUTTONUP, 0, 100, 100);
-    EXPECT_EQ(s.Mode(), vk::kModeArrow);
-    EXPECT_EQ(s.Count(), 0u);
   });
 }
 
@@ -142,109 +78,6 @@ TEST(Mouse, AChosenToolTakesTheLineAndFillOfThePropertyBar) {
   });
 }
 
-TEST(Mouse, EscAndALostCaptureEndAGestureForGood) {
-  FormSession s("cancel");
-  s.Run([](FormSession& s) {
-    s.PostButton("SpeedButton9");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 2; }));
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 50, 50);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 150, 120);
-    vkt::KeyTap(VK_ESCAPE);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 200, 200);
-    Mouse(s, WM_LBUTTONUP, 0, 200, 200);
-    EXPECT_EQ(s.Count(), 0u);
-
-    // A drag of a selected object that loses the mouse moves nothing.
-    s.Add([] { return vkt::MakeRect(300, 100, 400, 150); });
-    s.PostButton("SpeedButtonSelect");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::kModeArrow; }));
-    const vk::TRect before = s.RectOf(0);
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 351, 121);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
-    s.OnGui([] { ::ReleaseCapture(); });
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 420, 200);
-    Mouse(s, WM_LBUTTONUP, 0, 420, 200);
-    EXPECT_EQ(s.RectOf(0), before);
-  });
-}
-
-TEST(Mouse, CtrlZInAGestureOnlyEndsItAndDragsAndArrowBurstsAreOneStepEach) {
-  FormSession s("undo-gesture");
-  s.Run([](FormSession& s) {
-    s.Add([] { return vkt::MakeRect(300, 100, 400, 150); });
-    const vk::TRect start = s.RectOf(0);
-    auto canUndo = [&] {
-      bool can = false;
-      s.OnGui([&] { can = s.Form().Drawing().CanUndo(); });
-      return can;
-    };
-    // Ctrl+Z in a drag ends the drag; the drag and Esc add nothing to take back.
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 351, 121);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
-    vkt::KeyTap('Z', true);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 420, 200);
-    Mouse(s, WM_LBUTTONUP, 0, 420, 200);
-    EXPECT_EQ(s.RectOf(0), start);
-    EXPECT_FALSE(canUndo());
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 370, 140);
-    vkt::KeyTap(VK_ESCAPE);
-    Mouse(s, WM_LBUTTONUP, 0, 370, 140);
-    EXPECT_FALSE(canUndo());
-    // A drag of many moves, then three arrow presses: two steps.
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, 350, 120);
-    for (int i = 1; i <= 20; ++i) Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, 350 + i, 120 + i);
-    Mouse(s, WM_LBUTTONUP, 0, 370, 140);
-    const vk::TRect dragged = vk::Offset(start, {20, 20});
-    ASSERT_EQ(s.RectOf(0), dragged);
-    for (int i = 0; i < 3; ++i) vkt::KeyTap(VK_RIGHT);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == vk::Offset(dragged, {3, 0}); }));
-    vkt::KeyTap('Z', true);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == dragged; }));
-    vkt::KeyTap('Z', true);
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.RectOf(0) == start; }));
-    EXPECT_FALSE(canUndo());
-    // A polyline being built is dropped by Ctrl+Z, and only that.
-    s.PostButton("SpeedButton17");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 6; }));
-    s.ClickSurface(50, 300);
-    s.ClickSurface(150, 320);
-    s.OnGui([&] { ASSERT_TRUE(s.Form().Current()->UnderConstruction()); });
-    vkt::KeyTap('Z', true);
-    ASSERT_TRUE(vkt::WaitFor([&] {
-      bool building = true;
-      s.OnGui([&] { building = s.Form().Current()->UnderConstruction(); });
-      return !building;
-    }));
-    EXPECT_EQ(s.Count(), 1u);
-    EXPECT_EQ(s.RectOf(0), start);
-  });
-}
-
-TEST(Mouse, AHandleOfTheFigureJustDrawnResizesThatFigure) {
-  FormSession s("fresh-handle");
-  s.Run([](FormSession& s) {
-    s.PostButton("SpeedButton9");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 2; }));
-    s.DragSurface(100, 100, 300, 200);
-    ASSERT_EQ(s.Count(), 1u);
-    s.PostButton("SpeedButtonSelect");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::kModeArrow; }));
-    const vk::TRect r = s.RectOf(0);
-    Mouse(s, WM_LBUTTONDOWN, MK_LBUTTON, r.Right - 1, r.Bottom - 1);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, r.Right, r.Bottom);
-    Mouse(s, WM_MOUSEMOVE, MK_LBUTTON, r.Right + 50, r.Bottom + 30);
-    Mouse(s, WM_LBUTTONUP, 0, r.Right + 50, r.Bottom + 30);
-    EXPECT_EQ(IndexOfCurrent(s), 0);
-    const vk::TRect after = s.RectOf(0);
-    EXPECT_EQ(after.TopLeft(), r.TopLeft());
-    EXPECT_GT(after.Right, r.Right + 40);
-    EXPECT_GT(after.Bottom, r.Bottom + 20);
-  });
-}
-
 TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
   FormSession s("keys");
   s.Run([](FormSession& s) {
@@ -272,43 +105,6 @@ TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
     EXPECT_EQ(s.Count(), 0u);
     vkt::KeyTap('V', true, true);  // Paste, Shift or not: the cut object comes back
     EXPECT_EQ(s.Count(), 1u);
-  });
-}
-
-TEST(Mouse, ADoubleClickEndsAPolylineAndAHalfMadeOneDoesNotComeBack) {
-  FormSession s("clicks");
-  s.Run([](FormSession& s) {
-    // A polyline: clicks, then a double click at its last point ends it and the tool.
-    s.PostButton("SpeedButton13");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::PIC_POLY; }));
-    for (POINT p : {POINT{300, 50}, POINT{400, 80}, POINT{350, 150}}) {
-      Mouse(s, WM_MOUSEMOVE, 0, p.x, p.y);
-      s.ClickSurface(p.x, p.y);
-    }
-    Mouse(s, WM_LBUTTONDBLCLK, MK_LBUTTON, 350, 150);
-    Mouse(s, WM_LBUTTONUP, 0, 350, 150);
-    EXPECT_EQ(s.Mode(), vk::kModeArrow);
-    ASSERT_EQ(s.Count(), 1u);
-    s.OnGui([&] {
-      EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[0]).PolyPoint,
-                (std::vector<vk::TPoint>{{300, 50}, {400, 80}, {350, 150}}));
-    });
-    // A polyline left half made by choosing Select starts afresh with its tool.
-    s.PostButton("SpeedButton13");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::PIC_POLY; }));
-    s.ClickSurface(500, 50);
-    s.PostButton("SpeedButtonSelect");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::kModeArrow; }));
-    s.PostButton("SpeedButton13");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == vk::PIC_POLY; }));
-    s.ClickSurface(500, 100);
-    s.ClickSurface(600, 100);
-    s.ClickSurface(600, 100, true);
-    ASSERT_EQ(s.Count(), 2u);
-    s.OnGui([&] {
-      EXPECT_EQ(dynamic_cast<const vk::TPolyPic&>(*s.Form().Pics()[1]).PolyPoint,
-                (std::vector<vk::TPoint>{{500, 100}, {600, 100}}));
-    });
   });
 }
 
