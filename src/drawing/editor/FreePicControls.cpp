@@ -8,11 +8,13 @@
 #include <cstring>
 
 #include "core/EditorLayout.h"
+#include "drawing/editor/EditorControls.h"
 #include "drawing/editor/EditorIds.h"
 #include "drawing/editor/EditorWindows.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/ToolGlyphs.h"
 #include "drawing/objects/FigureKinds.h"
+#include "drawing/objects/TextPic.h"
 #include "win/Canvas.h"
 #include "win/Text.h"
 
@@ -40,7 +42,7 @@ void TFreePicF::CreateControls() {
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFirstButton + i)), nullptr, nullptr);
     ::SendMessageW(buttons_[i], WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.Get()), FALSE);
   }
-  AddToolTips();
+  tooltip_ = AddToolbarTips(form_, panel1_, buttons_);
 
   const auto props = PropControls();
   props_.assign(props.size(), nullptr);
@@ -101,35 +103,8 @@ void TFreePicF::CreateControls() {
       ::SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.Get()), FALSE);
     props_[i] = w;
   }
-  InstallPropertyBarFilters();
+  AcceptDigitsOnly(ControlHandle("cbbLineW"));  // cbbLineWKeyPress
   FormResize();
-}
-
-void TFreePicF::AddToolTips() {
-  // Owned by the form, so it goes with it.
-  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, nullptr,
-                               nullptr);
-  if (!tooltip_) return;
-  const auto defs = ToolButtons();
-  for (size_t i = 0; i < defs.size(); ++i) {
-    const char* tip = ToolTipText(defs[i]);
-    if (!defs[i].Visible || tip[0] == '\0') continue;
-    std::wstring text = win::Utf8ToWide(tip);
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = panel1_;
-    ti.uId = reinterpret_cast<UINT_PTR>(buttons_[i]);
-    ti.lpszText = text.data();  // copied by the control
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
-}
-
-void TFreePicF::FillWithBarColour(HWND wnd, HDC dc) const {
-  RECT rc{};
-  ::GetClientRect(wnd, &rc);
-  ::FillRect(dc, &rc, barBrush_ ? barBrush_.Get() : static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 }
 
 LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -138,7 +113,7 @@ LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
       FormResize();
       return 0;
     case WM_ERASEBKGND:
-      FillWithBarColour(form_, reinterpret_cast<HDC>(wp));
+      FillClient(form_, reinterpret_cast<HDC>(wp), barBrush_.Get());
       return 1;
     case WM_CLOSE:
       RequestClose();
@@ -158,7 +133,7 @@ LRESULT TFreePicF::OnFormMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
-      FillWithBarColour(wnd, reinterpret_cast<HDC>(wp));
+      FillClient(wnd, reinterpret_cast<HDC>(wp), barBrush_.Get());
       if (wnd == panel1_) {
         RECT rc{};
         ::GetClientRect(wnd, &rc);
@@ -199,7 +174,7 @@ LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void TFreePicF::OnDrawItem(const DRAWITEMSTRUCT& dis) {
   if (dis.CtlType == ODT_COMBOBOX) {
-    cbbLineStypeDrawItem(dis);
+    DrawLineStyleItem(dis);
     return;
   }
   const int i = static_cast<int>(dis.CtlID) - kIdFirstButton;
@@ -229,7 +204,8 @@ void TFreePicF::OnCommand(HWND ctl, int code) {
 bool TFreePicF::PreviewKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   if (!form_ || (msg.hwnd != form_ && !::IsChild(form_, msg.hwnd))) return false;
-  if (IsTextEdit(msg.hwnd)) return false;  // arrows, Delete and Ctrl+C/V edit the text there
+  // Arrows, Delete and Ctrl+C/V edit the text in the text entry.
+  if (const TTextPic* t = session_.TextTool(); t && msg.hwnd && msg.hwnd == t->EditWindow()) return false;
   FormKeyDown(static_cast<UINT>(msg.wParam));
   return true;
 }
@@ -240,7 +216,7 @@ LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
       CenterImage();
       return 0;
     case WM_ERASEBKGND:
-      FillWithBarColour(scrollBox1_, reinterpret_cast<HDC>(wp));
+      FillClient(scrollBox1_, reinterpret_cast<HDC>(wp), barBrush_.Get());
       return 1;
     case WM_HSCROLL:
     case WM_VSCROLL: {
@@ -292,7 +268,7 @@ LRESULT TFreePicF::OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {
-        ::SetCursor(CursorForMode(session_.Mode()));
+        ::SetCursor(SurfaceCursor(session_.Mode()));
         return TRUE;
       }
       return ::DefWindowProcW(image1_, msg, wp, lp);
@@ -316,18 +292,6 @@ LRESULT TFreePicF::OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       return ::DefWindowProcW(image1_, msg, wp, lp);
   }
-}
-
-void TFreePicF::cbbLineStypeDrawItem(const DRAWITEMSTRUCT& dis) {
-  RECT rc = dis.rcItem;
-  win::Brush bg(::CreateSolidBrush((dis.itemState & ODS_SELECTED) ? ::GetSysColor(COLOR_HIGHLIGHT) : ::GetSysColor(COLOR_WINDOW)));
-  ::FillRect(dis.hDC, &rc, bg.Get());
-  if (static_cast<int>(dis.itemID) < 0) return;
-  win::Canvas canvas(dis.hDC);
-  canvas.Pen().Style = static_cast<uint8_t>(std::min<UINT>(dis.itemID, 4));
-  canvas.Pen().Color = (dis.itemState & ODS_SELECTED) ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : 0;
-  canvas.MoveTo(0, rc.top + 8);
-  canvas.LineTo(rc.right, rc.top + 8);
 }
 
 }  // namespace vk

@@ -18,12 +18,6 @@ namespace vk {
 
 namespace {
 
-// cbbLineWKeyPress: only digits and backspace reach the width box.
-LRESULT CALLBACK DigitsOnly(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-  if (msg == WM_CHAR && !((wp >= L'0' && wp <= L'9') || wp == 8)) return 0;
-  return ::DefSubclassProc(w, msg, wp, lp);
-}
-
 std::wstring WindowText(HWND w) {
   const int n = ::GetWindowTextLengthW(w);
   std::wstring s(static_cast<size_t>(n) + 1, L'\0');
@@ -98,11 +92,6 @@ void TFreePicF::OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y) {
   session_.TakeTaint();
 }
 
-bool TFreePicF::IsTextEdit(HWND w) const {
-  const TTextPic* t = session_.TextTool();
-  return t && w && w == t->EditWindow();
-}
-
 void TFreePicF::FormKeyDown(UINT key) {
   const bool ctrl = KeyHeld(VK_CONTROL);
   const bool shift = KeyHeld(VK_SHIFT);
@@ -140,13 +129,6 @@ void TFreePicF::FormKeyDown(UINT key) {
 }
 
 // --- the property bar ---
-
-void TFreePicF::InstallPropertyBarFilters() {
-  HWND combo = ControlHandle("cbbLineW");
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  if (combo && ::GetComboBoxInfo(combo, &info) && info.hwndItem) ::SetWindowSubclass(info.hwndItem, &DigitsOnly, 1, 0);
-}
 
 void TFreePicF::OnPropCommand(size_t index, int code) {
   const char* name = PropControls()[index].Name;

@@ -10,6 +10,7 @@
 
 #include "core/EditorArgs.h"
 #include "core/ViewZoom.h"
+#include "drawing/editor/EditorDialogs.h"
 #include "drawing/session/EditSession.h"
 #include "win/Dib.h"
 #include "win/Handle.h"
@@ -63,17 +64,17 @@ class TFreePicF : private EditorHost {
   void CaptureMouse(bool capture) override;
   POINT ScrollPosition() override { return {ScrollPos(SB_HORZ), ScrollPos(SB_VERT)}; }
   void ScrollTo(POINT position) override;
-  bool AskYesNo(Question question) override;
+  bool AskYesNo(Question question) override { return AskQuestion(form_, question); }
   bool AskDelete(bool& dontAskAgain) override;
   void ShowError(const std::string& utf8Text) override;
-  bool PickColor(uint32_t& color) override;
-  bool PickFont(FontAttrs& font) override;
+  bool PickColor(uint32_t& color) override { return PickColour(form_, color); }
+  bool PickFont(FontAttrs& font) override { return vk::PickFont(form_, font); }
   bool PickLineWidth(int32_t& width) override;
-  std::string PickFile(FileDialog dialog) override;
-  int PickMenuItem(const PicMenuEnabling& enabling) override;
+  std::string PickFile(FileDialog dialog) override { return PickDrawingFile(form_, dialog); }
+  int PickMenuItem(const PicMenuEnabling& enabling) override { return PickObjectMenuItem(form_, enabling); }
   bool ShowPicture(const win::Dib& picture) override;
   HWND TextEntryParent() override { return image1_; }
-  void SendPageMessage(int32_t page) override;
+  void SendPageMessage(int32_t page) override { SendPageToHost(args_.HostWnd, page); }
   void WaitForPage(const std::string& folder) override;
   void ToolsChanged() override;
   void EnablingChanged() override;
@@ -82,7 +83,6 @@ class TFreePicF : private EditorHost {
 
   // --- life of the form ---
   void CreateControls();
-  void AddToolTips();
   bool FormShow();  // false: the page cannot be shown (the user was told) and the editor ends
   void FormResize();
   void CenterImage();
@@ -98,10 +98,7 @@ class TFreePicF : private EditorHost {
   bool PreviewKey(const MSG& msg);
   void RunModalLoop();
   void RequestClose();
-  void FillWithBarColour(HWND wnd, HDC dc) const;
   void SetButtonEnabled(const char* name, bool enabled);
-  static HCURSOR CursorForMode(int32_t mode);
-  bool IsTextEdit(HWND w) const;
 
   // --- the spec's handlers, forwarding to the session (FreePicHandlers.cpp) ---
   void OnToolButton(size_t index);
@@ -111,11 +108,9 @@ class TFreePicF : private EditorHost {
   void OnSurfaceMouse(UINT msg, WPARAM wp, int x, int y);
   void FormKeyDown(UINT key);
   void OnPropCommand(size_t index, int code);
-  void InstallPropertyBarFilters();
   void cbbLineWExit();
   void cbbLineWChange();
   void cbbLineStypeChange();
-  void cbbLineStypeDrawItem(const DRAWITEMSTRUCT& dis);
   void schckbxFillColorClick();
   int32_t ClampPageBox();
   void btn1Click();
