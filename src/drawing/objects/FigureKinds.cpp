@@ -21,26 +21,26 @@ std::unique_ptr<TPicBase> Make() {
 }
 
 template <typename T>
-constexpr FigureKind Row(int32_t tag, TPicType kind, uint8_t subtype, const char* button, char key, bool filled,
-                         DescribedObject::Kind section, bool endsOnDoubleClick = false, bool text = false) {
-  return {tag, kind, subtype, button, &Make<T>, sizeof(T), kind, key, key != 0, filled, text,
-          endsOnDoubleClick, section};
+constexpr FigureKind Row(int32_t tag, TPicType kind, uint8_t subtype, const char* button, const char* cursor, char key,
+                         bool filled, DescribedObject::Kind section, bool endsOnDoubleClick = false, bool text = false) {
+  return {tag, kind, subtype, button, &Make<T>, sizeof(T), cursor, key, key != 0, filled, text, endsOnDoubleClick,
+          section};
 }
 
 using Section = DescribedObject::Kind;
 
 constexpr FigureKind kFigures[] = {
-    Row<TLinePic>(1, PIC_LINE, 0, "SpeedButton8", 0, false, Section::Line),
-    Row<TRectPic>(2, PIC_RECT, 0, "SpeedButton9", 0, true, Section::Rect),
-    Row<TRounPic>(3, PIC_ROUN, 0, "SpeedButton10", 0, true, Section::Round),
-    Row<TCircPic>(4, PIC_CIRC, 0, "SpeedButton11", 0, true, Section::Circle),
-    Row<TArccPic>(5, PIC_ARCC, Arcc_Arc, "SpeedButton12", 'A', false, Section::Arc),
-    Row<TArccPic>(6, PIC_ARCC, Arcc_Sector, "SpeedButton16", 'S', true, Section::NotDescribed),
-    Row<TArccPic>(7, PIC_ARCC, Arcc_Chord, "SpeedButton18", 'D', true, Section::NotDescribed),
-    Row<TPolyPic>(8, PIC_POLY, PolyOpen, "SpeedButton13", 0, false, Section::OpenPolyline, true),
-    Row<TPolyPic>(9, PIC_POLY, PolyClose, "SpeedButton17", 'P', false, Section::NotDescribed, true),
-    Row<TCurvePic>(10, PIC_CURVE, 0, "SpeedButton14", 'B', true, Section::NotDescribed),
-    Row<TTextPic>(11, PIC_TEXT, 0, "SpeedButton15", 'T', true, Section::NotDescribed, false, true),
+    Row<TLinePic>(1, PIC_LINE, 0, "SpeedButton8", "CUR_LINE", 0, false, Section::Line),
+    Row<TRectPic>(2, PIC_RECT, 0, "SpeedButton9", "CUR_RECT", 0, true, Section::Rect),
+    Row<TRounPic>(3, PIC_ROUN, 0, "SpeedButton10", "CUR_ROUN", 0, true, Section::Round),
+    Row<TCircPic>(4, PIC_CIRC, 0, "SpeedButton11", "CUR_CIRC", 0, true, Section::Circle),
+    Row<TArccPic>(5, PIC_ARCC, Arcc_Arc, "SpeedButton12", "CUR_ARCC", 'A', false, Section::Arc),
+    Row<TArccPic>(6, PIC_ARCC, Arcc_Sector, "SpeedButton16", "CUR_ARCC", 'S', true, Section::NotDescribed),
+    Row<TArccPic>(7, PIC_ARCC, Arcc_Chord, "SpeedButton18", "CUR_ARCC", 'D', true, Section::NotDescribed),
+    Row<TPolyPic>(8, PIC_POLY, PolyOpen, "SpeedButton13", "CUR_POLY", 0, false, Section::OpenPolyline, true),
+    Row<TPolyPic>(9, PIC_POLY, PolyClose, "SpeedButton17", "CUR_POLY", 'P', false, Section::NotDescribed, true),
+    Row<TCurvePic>(10, PIC_CURVE, 0, "SpeedButton14", "CUR_CURVE", 'B', true, Section::NotDescribed),
+    Row<TTextPic>(11, PIC_TEXT, 0, "SpeedButton15", "CUR_TEXT", 'T', true, Section::NotDescribed, false, true),
 };
 
 // A forgotten row, a tag or key used twice or a kind without a tool fails the build.

@@ -20,7 +20,7 @@ struct FigureKind {
   const char* Button; // the toolbar button that chooses the tool
   std::unique_ptr<TPicBase> (*Create)();
   size_t Bytes;       // what one object of the class takes, for the drawing's memory budget
-  int Cursor;         // the PicCursor number shown while the tool draws
+  const char* Cursor; // the cursor resource shown while the tool draws (PicCursor(Kind))
   char Key;           // Ctrl + Shift + Key chooses the tool; 0 for none
   bool Shift;
   bool Filled;        // the object menu's fill items apply

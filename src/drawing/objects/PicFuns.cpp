@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "drawing/objects/FigureKinds.h"
+
 namespace vk {
 
 namespace {
@@ -49,15 +51,8 @@ struct CursorEntry {
   const char* name;
 };
 
-constexpr std::array<CursorEntry, 11> kCursors{{
-    {PIC_LINE, "CUR_LINE"},
-    {PIC_RECT, "CUR_RECT"},
-    {PIC_ROUN, "CUR_ROUN"},
-    {PIC_CIRC, "CUR_CIRC"},
-    {PIC_ARCC, "CUR_ARCC"},
-    {PIC_POLY, "CUR_POLY"},
-    {PIC_CURVE, "CUR_CURVE"},
-    {PIC_TEXT, "CUR_TEXT"},
+// The cursors that are no tool's (the tools' are in the table of figure kinds).
+constexpr std::array<CursorEntry, 3> kCursors{{
     {kCursorLineEnd, "CUR_LINE_END"},
     {kCursorTrunVer, "CUR_TRUN_VER"},
     {kCursorMove, "CUR_MOVE"},
@@ -242,6 +237,7 @@ void ClearTextArea(win::Canvas& canvas, const TRect& rect) {
 }
 
 void LoadPicCursors(HINSTANCE module) {
+  for (const FigureKind& f : FigureKinds()) g_cursors[f.Kind] = ::LoadCursorA(module, f.Cursor);
   for (const CursorEntry& e : kCursors) g_cursors[e.number] = ::LoadCursorA(module, e.name);
 }
 
@@ -251,6 +247,8 @@ HCURSOR PicCursor(int number) {
 }
 
 const char* PicCursorResourceName(int number) {
+  if (number > 0 && number < 256)
+    if (const FigureKind* f = FigureOfKind(static_cast<uint8_t>(number))) return f->Cursor;
   for (const CursorEntry& e : kCursors)
     if (e.number == number) return e.name;
   return nullptr;
