@@ -22,6 +22,7 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PolyPic.h"
 
@@ -284,6 +285,29 @@ void MeasureHistoryMemory() {
               Median(commits));
 }
 
+// One move of one object among 100,000: what recording it for undo and finding the area to
+// redraw cost, drawing left aside.
+void MeasureBookkeeping() {
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  vk::PicDocument doc;
+  for (auto& p : vkt::MakeScene(100000, 2480, 3508)) doc.AppendPic(std::move(p));
+  doc.Rebase();
+  vk::RenderTracker tracker;
+  tracker.Update(doc.PicList);
+  std::vector<double> times;
+  for (int i = 0; i < 30; ++i) {
+    vk::TPicBase& pic = *doc.PicList[static_cast<size_t>(i) * 7919 % doc.PicList.size()];
+    pic.MoveBy(canvas, {1, 0});
+    const double t0 = Now();
+    doc.Commit();
+    tracker.Update(doc.PicList);
+    times.push_back(Now() - t0);
+  }
+  std::printf("bookkeeping of one move among 100,000 objects (undo step and area to redraw): %.3f ms; %zu steps\n",
+              Median(times), doc.History().Steps());
+}
+
 // Changes of a 20,000-vertex polyline, far more than 64 MB of them in all.
 void MeasureHistoryCap() {
   vk::win::Dib scratch(1, 1);
@@ -399,6 +423,7 @@ int main() {
   const UndoResult u = MeasureUndo(page);
   std::printf("undo / redo of a drag among 500 objects, to the screen: %.2f / %.2f ms; pixels as a full rebuild: %s\n",
               u.undo, u.redo, u.identical ? "yes" : "NO");
+  MeasureBookkeeping();
   MeasureHistoryMemory();
   MeasureHistoryCap();
   const vk::DrawingState drawing = TenMegabyteDrawing();
