@@ -274,8 +274,10 @@ void MeasureHistoryMemory() {
   const size_t before = PrivateBytes();
   std::vector<double> commits;
   for (int i = 0; i < 10000; ++i) {
-    doc.PicList[static_cast<size_t>(i * 7) % doc.PicList.size()]->MoveBy(canvas, {1, 0});
+    vk::TPicBase& pic = *doc.PicList[static_cast<size_t>(i * 7) % doc.PicList.size()];
+    pic.MoveBy(canvas, {1, 0});
     const double t0 = Now();
+    doc.Touch(&pic);
     doc.Commit();
     commits.push_back(Now() - t0);
   }
@@ -294,14 +296,15 @@ void MeasureBookkeeping() {
   for (auto& p : vkt::MakeScene(100000, 2480, 3508)) doc.AppendPic(std::move(p));
   doc.Rebase();
   vk::RenderTracker tracker;
-  tracker.Update(doc.PicList);
+  tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
   std::vector<double> times;
   for (int i = 0; i < 30; ++i) {
     vk::TPicBase& pic = *doc.PicList[static_cast<size_t>(i) * 7919 % doc.PicList.size()];
     pic.MoveBy(canvas, {1, 0});
     const double t0 = Now();
+    doc.Touch(&pic);
     doc.Commit();
-    tracker.Update(doc.PicList);
+    tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
     times.push_back(Now() - t0);
   }
   std::printf("bookkeeping of one move among 100,000 objects (undo step and area to redraw): %.3f ms; %zu steps\n",
@@ -322,6 +325,7 @@ void MeasureHistoryCap() {
   size_t recordBytes = 0;
   for (int i = 0; i < 1000; ++i) {
     doc.PicList[0]->MoveBy(canvas, {1, 0});
+    doc.Touch(doc.PicList[0].get());
     doc.Commit();
     if (i == 0) recordBytes = doc.History().Bytes();
   }

@@ -14,7 +14,10 @@
 
 namespace vk {
 
-void TFreePicF::CommitChange(uint32_t group) { drawing_.Commit(group, ::GetTickCount64()); }
+void TFreePicF::CommitChange(uint32_t group) {
+  drawing_.Touch(CurPic);  // the handlers change the current object in place
+  drawing_.Commit(group, ::GetTickCount64());
+}
 
 void TFreePicF::SpeedButton4Click(int32_t tag) {
   // Only Copy may run while a page is awaited: the arriving page replaces the drawing.

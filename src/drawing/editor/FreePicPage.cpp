@@ -298,8 +298,10 @@ void TFreePicF::SpeedButton2Click() {
   SpeedButton1Click();
   // Only the page's own drawing file is ever replaced by a save; another damaged file
   // opened here must not take the place of the page's record of damage.
-  if (!ReadDrawing(name, PicList) && win::SamePath(name, win::ChangeExtension(PageFile, ".fdf")))
+  PicDocument::List pics;
+  if (!ReadDrawing(name, pics) && win::SamePath(name, win::ChangeExtension(PageFile, ".fdf")))
     damagedDrawing_ = name;
+  drawing_.AppendPics(std::move(pics));
   CurPic = nullptr;
   RedrawAll(false, true);
 }

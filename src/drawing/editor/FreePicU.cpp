@@ -314,11 +314,11 @@ void TFreePicF::PicturesResized() {
 }
 
 void TFreePicF::RedrawAll(bool deselect, bool show) {
-  if (deselect)
-    for (auto& p : PicList) p->Choosed = false;
+  drawing_.Touch(CurPic);  // the handlers change the current object in place
+  if (deselect) drawing_.DeselectAll();
   RefreshPage();
   const TRect full{0, 0, WorkBmp.Width(), WorkBmp.Height()};
-  TRect dirty = tracker_.Update(PicList);
+  TRect dirty = tracker_.Update(drawing_.TakeRedrawChanges(), PicList);
   if (needFull_ || fullRebuild_) {
     dirty = full;
     needFull_ = false;
