@@ -4,7 +4,8 @@
 // move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
 // one text with all its effects; one undo or redo to the screen, checked against a full
 // rebuild, and what the undo history holds; press-to-screen at the fit scale and at
-// 400 %, one zoom step and the memory the process holds at each scale. Prints medians in
+// 400 %, one zoom step and the memory the process holds at each scale; the bookkeeping
+// (undo step and area to redraw) of one move among 100,000 objects. Prints medians in
 // milliseconds.
 #include <windows.h>
 

@@ -8,12 +8,6 @@
 
 namespace vk {
 
-PicDocument::PicDocument(size_t historyBudget)
-    : budget_(historyBudget), neutralPic_(std::make_unique<TPicBase>()), history_(DrawingHistory::kNoCap) {
-  CurPic = neutralPic_.get();
-  ClipPic = neutralPic_.get();
-}
-
 namespace {
 
 // Past this many redraw notes beyond the list's size, a redraw of the whole drawing costs
@@ -21,6 +15,12 @@ namespace {
 constexpr size_t kRedrawEventSlack = 1024;
 
 }  // namespace
+
+PicDocument::PicDocument(size_t historyBudget)
+    : budget_(historyBudget), neutralPic_(std::make_unique<TPicBase>()), history_(DrawingHistory::kNoCap) {
+  CurPic = neutralPic_.get();
+  ClipPic = neutralPic_.get();
+}
 
 void PicDocument::AppendPic(std::unique_ptr<TPicBase> pic) {
   List one;
