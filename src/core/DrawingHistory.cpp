@@ -46,7 +46,10 @@ size_t DrawingHistory::SizeOf(const DrawingChange& c) {
 }
 
 bool DrawingHistory::Record(const DrawingState& from, const DrawingState& to, uint32_t group, uint64_t nowMs) {
-  DrawingChange c = DiffStates(from, to);
+  return Record(DiffStates(from, to), group, nowMs);
+}
+
+bool DrawingHistory::Record(DrawingChange c, uint32_t group, uint64_t nowMs) {
   if (c.Before.empty() && c.After.empty()) return false;
   DropRedo();
   const bool oneObject = c.Before.size() == 1 && c.After.size() == 1;

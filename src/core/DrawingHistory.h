@@ -42,6 +42,8 @@ class DrawingHistory {
   // Records the step from from to to; drops the steps that could be redone. False when
   // nothing changed.
   bool Record(const DrawingState& from, const DrawingState& to, uint32_t group = kNoGroup, uint64_t nowMs = 0);
+  // The same for a change already worked out (equal ends trimmed, as DiffStates does).
+  bool Record(DrawingChange change, uint32_t group = kNoGroup, uint64_t nowMs = 0);
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
   // The step to take back / to make again, or null; the caller applies it.

@@ -56,43 +56,47 @@ TEST(DrawingHistory, StepsHoldOnlyTheTouchedObjectsAndRestoreOrder) {
 }
 
 TEST(DrawingHistory, ABurstOnOneObjectIsOneStepAndANewChangeDropsTheRedoSteps) {
-  DrawingState s = Numbered(3);
-  DrawingHistory h;
-  auto press = [&](size_t index, uint8_t fill, uint64_t at, uint32_t group = DrawingHistory::kArrowKeys) {
-    DrawingState next = s;
-    next[index] = E(2, fill);
-    h.Record(s, next, group, at);
-    s = next;
-  };
-  press(1, 50, 1000);
-  press(1, 51, 1900);
-  press(1, 52, 2800);  // each within a second of the last
-  EXPECT_EQ(h.Steps(), 1u);
-  press(1, 53, 3801);  // a pause
-  EXPECT_EQ(h.Steps(), 2u);
-  press(2, 60, 3900);  // another object
-  EXPECT_EQ(h.Steps(), 3u);
-  press(2, 61, 4000, DrawingHistory::kNoGroup);  // another kind of change between
-  press(2, 62, 4100);
-  EXPECT_EQ(h.Steps(), 5u);
-  press(2, 63, 4200);
-  EXPECT_EQ(h.Steps(), 5u);
-  // Undo closes the burst.
-  DrawingState back = s;
-  ASSERT_TRUE(ApplyChange(back, *h.Undo(), true));
-  EXPECT_EQ(back[2], E(2, 61));
-  ASSERT_TRUE(ApplyChange(back, *h.Redo(), false));
-  press(2, 64, 4300);
-  EXPECT_EQ(h.Steps(), 6u);
-  // A burst that comes back to where it started leaves nothing to take back.
-  press(0, 70, 5000);
-  press(0, 0, 5100);
-  EXPECT_EQ(h.Steps(), 6u);
-  // A new change after an undo drops what could have been redone.
-  ASSERT_TRUE(ApplyChange(s, *h.Undo(), true));
-  press(1, 90, 9000);
-  EXPECT_FALSE(h.CanRedo());
-  EXPECT_EQ(h.Steps(), 6u);
+  // Changes worked out by their owner (as the drawing does from its reports) group alike.
+  for (bool prepared : {false, true}) {
+    SCOPED_TRACE(prepared ? "prepared changes" : "states");
+    DrawingState s = Numbered(3);
+    DrawingHistory h;
+    auto press = [&](size_t index, uint8_t fill, uint64_t at, uint32_t group = DrawingHistory::kArrowKeys) {
+      DrawingState next = s;
+      next[index] = E(2, fill);
+      prepared ? h.Record(DiffStates(s, next), group, at) : h.Record(s, next, group, at);
+      s = next;
+    };
+    press(1, 50, 1000);
+    press(1, 51, 1900);
+    press(1, 52, 2800);  // each within a second of the last
+    EXPECT_EQ(h.Steps(), 1u);
+    press(1, 53, 3801);  // a pause
+    EXPECT_EQ(h.Steps(), 2u);
+    press(2, 60, 3900);  // another object
+    EXPECT_EQ(h.Steps(), 3u);
+    press(2, 61, 4000, DrawingHistory::kNoGroup);  // another kind of change between
+    press(2, 62, 4100);
+    EXPECT_EQ(h.Steps(), 5u);
+    press(2, 63, 4200);
+    EXPECT_EQ(h.Steps(), 5u);
+    // Undo closes the burst.
+    DrawingState back = s;
+    ASSERT_TRUE(ApplyChange(back, *h.Undo(), true));
+    EXPECT_EQ(back[2], E(2, 61));
+    ASSERT_TRUE(ApplyChange(back, *h.Redo(), false));
+    press(2, 64, 4300);
+    EXPECT_EQ(h.Steps(), 6u);
+    // A burst that comes back to where it started leaves nothing to take back.
+    press(0, 70, 5000);
+    press(0, 0, 5100);
+    EXPECT_EQ(h.Steps(), 6u);
+    // A new change after an undo drops what could have been redone.
+    ASSERT_TRUE(ApplyChange(s, *h.Undo(), true));
+    press(1, 90, 9000);
+    EXPECT_FALSE(h.CanRedo());
+    EXPECT_EQ(h.Steps(), 6u);
+  }
 }
 
 TEST(DrawingHistory, PastTheCapTheOldestStepsGoButTheNewestStays) {

@@ -4,7 +4,8 @@
 // move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
 // one text with all its effects; one undo or redo to the screen, checked against a full
 // rebuild, and what the undo history holds; press-to-screen at the fit scale and at
-// 400 %, one zoom step and the memory the process holds at each scale. Prints medians in
+// 400 %, one zoom step and the memory the process holds at each scale; the bookkeeping
+// (undo step and area to redraw) of one move among 100,000 objects. Prints medians in
 // milliseconds.
 #include <windows.h>
 
@@ -22,6 +23,7 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "drawing/editor/FreePicU.h"
+#include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PolyPic.h"
 
@@ -273,8 +275,10 @@ void MeasureHistoryMemory() {
   const size_t before = PrivateBytes();
   std::vector<double> commits;
   for (int i = 0; i < 10000; ++i) {
-    doc.PicList[static_cast<size_t>(i * 7) % doc.PicList.size()]->MoveBy(canvas, {1, 0});
+    vk::TPicBase& pic = *doc.PicList[static_cast<size_t>(i * 7) % doc.PicList.size()];
+    pic.MoveBy(canvas, {1, 0});
     const double t0 = Now();
+    doc.Touch(&pic);
     doc.Commit();
     commits.push_back(Now() - t0);
   }
@@ -282,6 +286,30 @@ void MeasureHistoryMemory() {
               "recording one change %.3f ms\n",
               doc.History().Steps(), doc.History().Bytes() / 1048576.0, (PrivateBytes() - before) / 1048576.0,
               Median(commits));
+}
+
+// One move of one object among 100,000: what recording it for undo and finding the area to
+// redraw cost, drawing left aside.
+void MeasureBookkeeping() {
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  vk::PicDocument doc;
+  for (auto& p : vkt::MakeScene(100000, 2480, 3508)) doc.AppendPic(std::move(p));
+  doc.Rebase();
+  vk::RenderTracker tracker;
+  tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
+  std::vector<double> times;
+  for (int i = 0; i < 30; ++i) {
+    vk::TPicBase& pic = *doc.PicList[static_cast<size_t>(i) * 7919 % doc.PicList.size()];
+    pic.MoveBy(canvas, {1, 0});
+    const double t0 = Now();
+    doc.Touch(&pic);
+    doc.Commit();
+    tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
+    times.push_back(Now() - t0);
+  }
+  std::printf("bookkeeping of one move among 100,000 objects (undo step and area to redraw): %.3f ms; %zu steps\n",
+              Median(times), doc.History().Steps());
 }
 
 // Changes of a 20,000-vertex polyline, far more than 64 MB of them in all.
@@ -298,6 +326,7 @@ void MeasureHistoryCap() {
   size_t recordBytes = 0;
   for (int i = 0; i < 1000; ++i) {
     doc.PicList[0]->MoveBy(canvas, {1, 0});
+    doc.Touch(doc.PicList[0].get());
     doc.Commit();
     if (i == 0) recordBytes = doc.History().Bytes();
   }
@@ -399,6 +428,7 @@ int main() {
   const UndoResult u = MeasureUndo(page);
   std::printf("undo / redo of a drag among 500 objects, to the screen: %.2f / %.2f ms; pixels as a full rebuild: %s\n",
               u.undo, u.redo, u.identical ? "yes" : "NO");
+  MeasureBookkeeping();
   MeasureHistoryMemory();
   MeasureHistoryCap();
   const vk::DrawingState drawing = TenMegabyteDrawing();

@@ -32,13 +32,33 @@ class PicDocument {
   TPicBase* ClipPic = nullptr;
 
   bool IsListed(const TPicBase* pic) const { return pic && pic->PicIndex >= 0; }
-  // Puts an object on top, numbered by its position.
+  // The list changes through these, which number the objects by position and note what
+  // changed for the history and the redraw. Pushing into PicList directly still works,
+  // at the cost of a commit and a redraw of the whole drawing.
+  // Puts an object on top.
   void AppendPic(std::unique_ptr<TPicBase> pic);
+  // Puts objects on top, in their order (an Open).
+  void AppendPics(List pics);
+  void InsertPic(size_t index, std::unique_ptr<TPicBase> pic);
   // Takes an object out of the list; the current and clipboard objects never dangle.
   void RemovePicAt(size_t index);
   void FreeAllPics();
   void RenumberPics();
+  // A listed object's record or selection may have changed; null or unlisted is ignored.
+  void Touch(const TPicBase* pic);
+  void Select(TPicBase* pic);
   void DeselectAll();
+
+  // What changed since the last call, for the redraw. Gone holds objects that left the
+  // list (for lookup only: they are freed, and an address may come back as a new object,
+  // so Gone is handled before Changed); Changed, objects added or touched, still listed.
+  // All when the whole list may have been replaced.
+  struct RedrawChanges {
+    bool All = false;
+    std::vector<const TPicBase*> Gone;
+    std::vector<const TPicBase*> Changed;
+  };
+  RedrawChanges TakeRedrawChanges();
 
   // --- history ---
   // Records whatever changed in the list since the last commit as one step. Changes of
@@ -47,7 +67,9 @@ class PicDocument {
   bool Commit(uint32_t group = DrawingHistory::kNoGroup, uint64_t nowMs = 0);
   // The list as it is becomes the base of the history without a step of its own.
   void Rebase();
-  // Puts the list back as the last commit left it (a command that failed half-way).
+  // Puts the drawing back as of the last commit (a command failed half-way). The current
+  // object goes if it was among what changed. Out of memory, the list stays as it is and
+  // the history, which no longer describes it, goes.
   void Revert();
   // Take back / make again the last step. The object the step touched becomes current
   // and selected (none when the step leaves no object there). False when there is none.
@@ -72,7 +94,17 @@ class PicDocument {
   static DrawingState SnapshotOf(const List& pics);
   // Enters page with its drawing as entered; the leaving page's history is kept first.
   void Enter(int32_t page, DrawingState entered);
-  void ForgetObject(const TPicBase* pic);
+  // The clipboard's own copy of its object, when that is among count objects from first.
+  std::unique_ptr<TPicBase> ClipCopyIn(size_t first, size_t count) const;
+  // Replaces count objects from first by made, renumbered; allocates before it changes anything.
+  void Splice(size_t first, size_t count, List made);
+  // Objects [first, size - after) of the list differ from the base now.
+  void NoteCommitRun(size_t first, size_t after);
+  void NoteRedraw(const TPicBase* pic, bool gone);
+  void NoteAllRedrawn();
+  // The list matches the base as it is.
+  void MarkCommitted();
+  bool CommitWhole(uint32_t group, uint64_t nowMs);
   void KeepWithinBudget();
   bool Step(bool undo);
 
@@ -81,6 +113,18 @@ class PicDocument {
   std::unique_ptr<TPicBase> clipCopy_;  // the clipboard's own copy of a removed object
   DrawingHistory history_;
   DrawingState base_;  // the list as of the last commit
+  // Of the list now, the first keptHead_ and last keptTail_ objects are as in base_
+  // (either may exceed the size); the list holds commitSize_ objects unless someone pushed
+  // into it directly. redrawSize_ is the same for the redraw's notes.
+  size_t keptHead_ = 0, keptTail_ = 0, commitSize_ = 0;
+  // Since the last TakeRedrawChanges: objects touched, added or gone, in order.
+  struct RedrawEvent {
+    const TPicBase* Pic;
+    bool Gone;
+  };
+  std::vector<RedrawEvent> redrawEvents_;
+  bool redrawAll_ = true;
+  size_t redrawSize_ = 0;
   // A page left: its steps, and its drawing as they leave it, to check on return that
   // they still apply. The copy serves only the steps and goes with the last of them.
   struct PageHistory {

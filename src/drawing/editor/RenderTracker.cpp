@@ -8,43 +8,45 @@ TRect RenderTracker::VisualExtent(const TPicBase& pic, int32_t handleHalf) {
   return vk::VisualExtent(pic.PaintBounds(), pic.PicPen.Width, handleHalf);
 }
 
-TRect RenderTracker::Update(const List& list) {
+TRect RenderTracker::Rebuild(const List& list) {
   TRect dirty;
-  const bool handlesResized = handleHalf_ != seenHalf_;
-  seenHalf_ = handleHalf_;
-  ++generation_;
-  // Updated in place: an Apply of a page of 100,000 unchanged objects must not rebuild the
-  // table or copy a record.
-  for (size_t i = 0; i < list.size(); ++i) {
-    const TPicBase* pic = list[i].get();
-    scratch_.Clear();
-    pic->SaveToBuffer(scratch_);
-    scratch_.WriteU8(pic->Choosed ? 1 : 0);  // selection draws handles; keep it in the key even if a record omits it
-    const std::vector<uint8_t>& record = scratch_.Bytes();
-    auto [at, added] = seen_.try_emplace(pic);
-    Seen& s = at->second;
-    s.Generation = generation_;
-    const TRect extent = VisualExtent(*pic);
-    if (!added && s.Record == record && s.Position == i && !(handlesResized && pic->Choosed)) {
-      s.Extent = extent;
-      continue;
-    }
-    if (!added) dirty = Union(dirty, s.Extent);
-    s.Record.assign(record.begin(), record.end());
-    s.Position = i;
-    s.Extent = extent;
-    dirty = Union(dirty, s.Extent);
+  for (const auto& [pic, extent] : extents_) dirty = Union(dirty, extent);
+  extents_.clear();
+  extents_.reserve(list.size());
+  for (const auto& p : list) {
+    const TRect extent = VisualExtent(*p);
+    extents_[p.get()] = extent;
+    dirty = Union(dirty, extent);
   }
-  // Every object of the list is in the table now; anything more is gone from the drawing.
-  if (seen_.size() > list.size()) {
-    for (auto it = seen_.begin(); it != seen_.end();) {
-      if (it->second.Generation == generation_) {
-        ++it;
-        continue;
-      }
-      dirty = Union(dirty, it->second.Extent);
-      it = seen_.erase(it);
+  rebuild_ = false;
+  seenHalf_ = handleHalf_;
+  return dirty;
+}
+
+TRect RenderTracker::Update(const PicDocument::RedrawChanges& changes, const List& list) {
+  if (changes.All || rebuild_) return Rebuild(list);
+  TRect dirty;
+  // Gone first: an address freed there may be a new object among Changed.
+  for (const TPicBase* pic : changes.Gone)
+    if (auto it = extents_.find(pic); it != extents_.end()) {
+      dirty = Union(dirty, it->second);
+      extents_.erase(it);
     }
+  for (const TPicBase* pic : changes.Changed) {
+    auto [at, added] = extents_.try_emplace(pic);
+    if (!added) dirty = Union(dirty, at->second);
+    at->second = VisualExtent(*pic);
+    dirty = Union(dirty, at->second);
+  }
+  // Every key is a listed object now. A zoom step resizes the handles of what is selected.
+  if (handleHalf_ != seenHalf_) {
+    seenHalf_ = handleHalf_;
+    for (auto& [pic, extent] : extents_)
+      if (pic->Choosed) {
+        dirty = Union(dirty, extent);
+        extent = VisualExtent(*pic);
+        dirty = Union(dirty, extent);
+      }
   }
   return dirty;
 }

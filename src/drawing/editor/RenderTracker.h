@@ -1,15 +1,15 @@
 #pragma once
 // Finds what part of the work bitmap a redraw must rebuild: the union of the old and new
-// extents (handles included) of every object that changed, appeared, disappeared or
-// moved in the z-order since the last redraw. Objects are compared by their saved record,
-// which holds everything they draw.
+// extents (handles included) of every object the drawing reports as changed, added or
+// gone since the last redraw. One extent per object is kept, so the cost follows the
+// change, not the drawing.
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
-#include "core/ByteIO.h"
 #include "core/Geometry.h"
+#include "drawing/document/PicDocument.h"
 #include "drawing/objects/PicBase.h"
 
 namespace vk {
@@ -18,10 +18,11 @@ class RenderTracker {
  public:
   using List = std::vector<std::unique_ptr<TPicBase>>;
 
-  // The area to rebuild (empty when nothing changed); remembers the objects' state.
-  TRect Update(const List& list);
+  // The area to rebuild (empty when nothing changed) for the changes reported on list;
+  // remembers the objects' extents. With All, every object old and new counts.
+  TRect Update(const PicDocument::RedrawChanges& changes, const List& list);
   // Forget everything: the next Update reports every object.
-  void Reset() { seen_.clear(); }
+  void Reset() { rebuild_ = true; }
   // The handles' half size from now on; the next Update reports every selected object.
   void SetHandleHalf(int32_t half) { handleHalf_ = half; }
 
@@ -30,15 +31,10 @@ class RenderTracker {
   TRect VisualExtent(const TPicBase& pic) const { return VisualExtent(pic, handleHalf_); }
 
  private:
-  struct Seen {
-    std::vector<uint8_t> Record;
-    size_t Position = 0;
-    TRect Extent;
-    uint64_t Generation = 0;  // the last Update that found the object in the list
-  };
-  std::unordered_map<const TPicBase*, Seen> seen_;
-  uint64_t generation_ = 0;
-  ByteWriter scratch_;
+  TRect Rebuild(const List& list);
+
+  std::unordered_map<const TPicBase*, TRect> extents_;  // of every listed object, as last drawn
+  bool rebuild_ = true;
   int32_t handleHalf_ = HandleHalfSize, seenHalf_ = HandleHalfSize;
 };
 

@@ -15,6 +15,9 @@ CommandScope::CommandScope(EditSession& session, Access access, uint32_t group)
       allowed_(access == Access::ReadOnly || !session.waitingForPage_),
       outer_(session.commandDepth_ == 0) {
   ++session_.commandDepth_;
+  // What a command changes in place is the current object, the one it starts with or the
+  // one it ends with; the document hears of additions and removals itself.
+  if (outer_) session_.drawing_.Touch(session_.CurPic);
 }
 
 CommandScope::~CommandScope() noexcept(false) {
@@ -22,6 +25,7 @@ CommandScope::~CommandScope() noexcept(false) {
   if (!outer_) return;
   PicDocument& drawing = session_.drawing_;
   if (std::uncaught_exceptions() == exceptions_) {
+    drawing.Touch(session_.CurPic);
     drawing.Commit(group_, ::GetTickCount64());
     return;
   }

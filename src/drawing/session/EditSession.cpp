@@ -284,10 +284,12 @@ void EditSession::CancelGesture() {
 // --- the pictures ---
 
 void EditSession::RedrawAll(bool deselect, bool show) {
+  // Commands change the current object in place; the document hears of the rest itself.
+  drawing_.Touch(CurPic);
   if (deselect) drawing_.DeselectAll();
   RefreshPage();
   const TRect full{0, 0, workBmp_.Width(), workBmp_.Height()};
-  TRect dirty = tracker_.Update(PicList);
+  TRect dirty = tracker_.Update(drawing_.TakeRedrawChanges(), PicList);
   if (needFull_ || fullRebuild_) {
     dirty = full;
     needFull_ = false;

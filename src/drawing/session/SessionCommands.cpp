@@ -49,7 +49,6 @@ void EditSession::Cut() {
     ClipPic = CurPic;
     drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
     CurPic = nullptr;
-    drawing_.RenumberPics();
     RedrawAll(false, true);
   }
   host_.EnablingChanged();
@@ -96,7 +95,6 @@ void EditSession::Delete() {
       }
     }
     drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
-    drawing_.RenumberPics();
     RedrawAll(false, true);
     CurPic = nullptr;
   }

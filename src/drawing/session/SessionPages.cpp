@@ -258,6 +258,7 @@ void EditSession::Goto(int32_t page) {
   CommandScope scope(*this, CommandScope::Access::ReadOnly);
   gotoPageNo_ = page;
   EndTextEdit(false);
+  drawing_.Touch(CurPic);
   drawing_.Commit();  // the page's history must end where its saved drawing is
   if (gotoPageNo_ == pageNo_ || !SavePage(pageNo_)) return;
   waitingForPage_ = true;
@@ -344,8 +345,10 @@ void EditSession::OpenDrawing() {
   NewDrawing();
   // Only the page's own drawing file is ever replaced by a save; another damaged file
   // opened here must not take the place of the page's record of damage.
-  if (!ReadDrawing(name, PicList) && win::SamePath(name, win::ChangeExtension(pageFile_, ".fdf")))
+  PicDocument::List pics;
+  if (!ReadDrawing(name, pics) && win::SamePath(name, win::ChangeExtension(pageFile_, ".fdf")))
     damagedDrawing_ = name;
+  drawing_.AppendPics(std::move(pics));
   CurPic = nullptr;
   RedrawAll(false, true);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "Scene.h"
@@ -50,10 +51,22 @@ TEST(PicDocument, EveryKindOfChangeIsUndoneAndRedoneToTheByte) {
   win::Canvas canvas(dib);
   const std::pair<const char*, std::function<void(PicDocument&)>> changes[] = {
       {"new figure", [](PicDocument& d) { d.AppendPic(std::move(vkt::MakeScene(3, 200, 200)[2])); }},
-      {"move", [&](PicDocument& d) { d.PicList[4]->MoveBy(canvas, {5, -3}); }},
-      {"resize", [&](PicDocument& d) { d.PicList[6]->DragEnd(canvas, 8, d.PicList[6]->GetRect(), 0, 0, 9, 4); }},
-      {"style", [](PicDocument& d) { d.PicList[2]->PicBrush.SetColor(0x00FF00); }},
-      {"text", [](PicDocument& d) { dynamic_cast<TTextPic&>(*d.PicList[14]).View3D = 0; }},
+      {"move", [&](PicDocument& d) {
+         d.PicList[4]->MoveBy(canvas, {5, -3});
+         d.Touch(d.PicList[4].get());
+       }},
+      {"resize", [&](PicDocument& d) {
+         d.PicList[6]->DragEnd(canvas, 8, d.PicList[6]->GetRect(), 0, 0, 9, 4);
+         d.Touch(d.PicList[6].get());
+       }},
+      {"style", [](PicDocument& d) {
+         d.PicList[2]->PicBrush.SetColor(0x00FF00);
+         d.Touch(d.PicList[2].get());
+       }},
+      {"text", [](PicDocument& d) {
+         dynamic_cast<TTextPic&>(*d.PicList[14]).View3D = 0;
+         d.Touch(d.PicList[14].get());
+       }},
       {"delete", [](PicDocument& d) {
          d.RemovePicAt(7);
          d.RenumberPics();
@@ -61,7 +74,16 @@ TEST(PicDocument, EveryKindOfChangeIsUndoneAndRedoneToTheByte) {
       {"clear", [](PicDocument& d) { d.FreeAllPics(); }},
       {"open", [](PicDocument& d) {
          d.FreeAllPics();
-         for (auto& p : vkt::MakeScene(5, 300, 300)) d.AppendPic(std::move(p));
+         d.AppendPics(vkt::MakeScene(5, 300, 300));
+       }},
+      {"insert and remove", [](PicDocument& d) {
+         d.InsertPic(3, std::move(vkt::MakeScene(3, 200, 200)[1]));
+         d.RemovePicAt(9);
+       }},
+      {"pushed into the list", [](PicDocument& d) {
+         d.PicList[2]->PicBrush.SetColor(0x00FF00);  // unreported: the push makes Commit look at everything
+         d.PicList.push_back(std::move(vkt::MakeScene(3, 200, 200)[1]));
+         d.PicList.back()->PicIndex = static_cast<int32_t>(d.PicList.size() - 1);
        }},
   };
   for (const auto& [name, change] : changes) {
@@ -82,6 +104,66 @@ TEST(PicDocument, EveryKindOfChangeIsUndoneAndRedoneToTheByte) {
     EXPECT_EQ(Recorded(d), after);
     EXPECT_FALSE(d.Commit());  // undo and redo are no changes of their own
   }
+}
+
+TEST(PicDocument, ATouchedObjectThatDidNotChangeMakesNoStep) {
+  PicDocument d;
+  Fill(d);
+  d.Select(d.PicList[5].get());
+  d.Touch(d.PicList[9].get());
+  EXPECT_FALSE(d.Commit());
+}
+
+// A command that fails half-way is taken back to the last commit, and leaves no step.
+TEST(PicDocument, RevertRestoresTheCommittedRecords) {
+  win::Dib dib(700, 500);
+  win::Canvas canvas(dib);
+  for (bool pushed : {false, true}) {
+    SCOPED_TRACE(pushed ? "pushed into the list" : "reported");
+    PicDocument d;
+    Fill(d);
+    const DrawingState original = Recorded(d);
+    d.RemovePicAt(0);
+    d.Commit();
+    const DrawingState committed = Recorded(d);
+    d.ClipPic = d.PicList[4].get();
+    d.PicList[4]->MoveBy(canvas, {7, 7});
+    d.Touch(d.PicList[4].get());
+    d.RemovePicAt(8);
+    d.AppendPic(std::move(vkt::MakeScene(2, 200, 200)[1]));
+    if (pushed) {
+      d.PicList[1]->PicBrush.SetColor(0x00FF00);  // unreported: the push makes Revert put back everything
+      d.PicList.push_back(std::move(vkt::MakeScene(2, 200, 200)[0]));
+    }
+    d.CurPic = d.PicList.back().get();
+    d.Revert();
+    EXPECT_EQ(Recorded(d), committed);
+    EXPECT_EQ(d.CurPic, nullptr);
+    EXPECT_TRUE(Owned(d, d.ClipPic));
+    EXPECT_FALSE(d.Commit());
+    ASSERT_TRUE(d.Undo());
+    EXPECT_EQ(Recorded(d), original);
+  }
+}
+
+TEST(PicDocument, RedrawChangesNameWhatWentAndWhatIsListed) {
+  PicDocument d;
+  Fill(d);
+  EXPECT_TRUE(d.TakeRedrawChanges().All);
+  const TPicBase* touched = d.PicList[2].get();
+  const TPicBase* gone = d.PicList[6].get();
+  d.Touch(gone);  // then removed: it must not be reported as listed
+  d.AppendPic(std::move(vkt::MakeScene(1, 200, 200)[0]));  // before the removal, so at another address
+  d.RemovePicAt(6);
+  d.Touch(touched);
+  const PicDocument::RedrawChanges r = d.TakeRedrawChanges();
+  EXPECT_FALSE(r.All);
+  EXPECT_EQ(r.Gone, std::vector<const TPicBase*>{gone});
+  EXPECT_EQ(std::set<const TPicBase*>(r.Changed.begin(), r.Changed.end()),
+            (std::set<const TPicBase*>{touched, d.PicList.back().get()}));
+  EXPECT_TRUE(d.TakeRedrawChanges().Changed.empty());
+  d.SwitchPage(2, {});
+  EXPECT_TRUE(d.TakeRedrawChanges().All);
 }
 
 TEST(PicDocument, UndoNeverLeavesTheCurrentOrClipboardObjectDangling) {

@@ -228,11 +228,39 @@ TEST(RedrawTracker, FiguresAtTheCoordinateLimitsAreTracked) {
   vk::TPicBase* pic = rect.get();
   list.push_back(std::move(rect));
   const vk::TRect page{0, 0, 100, 100};
-  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+  vk::PicDocument::RedrawChanges changes;
+  changes.Changed = {pic};
+  EXPECT_EQ(vk::Intersect(tracker.Update(changes, list), page), page);
   pic->PicPen.Width = INT32_MAX;
-  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+  EXPECT_EQ(vk::Intersect(tracker.Update(changes, list), page), page);
   list.clear();
-  EXPECT_EQ(vk::Intersect(tracker.Update(list), page), page);
+  changes = {false, {pic}, {}};
+  EXPECT_EQ(vk::Intersect(tracker.Update(changes, list), page), page);
+}
+
+// The area to redraw is what the drawing reports: a moved object's old and new extents,
+// the extent of one that went, and after a zoom step each selected object's.
+TEST(RedrawTracker, TheAreaIsTheExtentsOfWhatTheDrawingReports) {
+  vk::win::Dib dib(700, 500);
+  vk::win::Canvas canvas(dib);
+  vk::PicDocument doc;
+  doc.AppendPics(vkt::MakeScene(20, 700, 500));
+  vk::RenderTracker tracker;
+  tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
+  vk::TPicBase& moved = *doc.PicList[7];
+  const vk::TRect before = tracker.VisualExtent(moved);
+  moved.MoveBy(canvas, {40, 30});
+  doc.Touch(&moved);
+  EXPECT_EQ(tracker.Update(doc.TakeRedrawChanges(), doc.PicList), vk::Union(before, tracker.VisualExtent(moved)));
+  EXPECT_TRUE(tracker.Update(doc.TakeRedrawChanges(), doc.PicList).IsEmpty());
+  doc.Select(&moved);
+  tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
+  const vk::TRect small = tracker.VisualExtent(moved);
+  tracker.SetHandleHalf(vk::HandleHalfSize * 3);
+  EXPECT_EQ(tracker.Update({}, doc.PicList), vk::Union(small, tracker.VisualExtent(moved)));
+  const vk::TRect large = tracker.VisualExtent(moved);
+  doc.RemovePicAt(7);
+  EXPECT_EQ(tracker.Update(doc.TakeRedrawChanges(), doc.PicList), large);
 }
 
 }  // namespace
