@@ -43,13 +43,16 @@ constexpr FigureKind kFigures[] = {
     Row<TTextPic>(11, PIC_TEXT, 0, "SpeedButton15", "CUR_TEXT", 'T', true, Section::NotDescribed, false, true),
 };
 
-// A forgotten row, a tag or key used twice or a kind without a tool fails the build.
+// A forgotten row, a tag or key used twice or a kind without a tool fails the build, and so
+// does a kind whose number the cursor table has no place for.
 constexpr bool EveryKindHasATool() {
   for (int kind = PIC_LINE; kind <= PIC_TEXT; ++kind) {
     bool found = false;
     for (const FigureKind& f : kFigures) found = found || f.Kind == kind;
     if (!found) return false;
   }
+  for (const FigureKind& f : kFigures)
+    if (f.Kind >= kCursorLineEnd) return false;
   return true;
 }
 constexpr bool TagsAndKeysAreUnique() {

@@ -51,21 +51,25 @@ EditSession::~EditSession() {
 void EditSession::CreateTools() {
   select_ = std::make_unique<SelectionTool>(*this, gesture_);
   for (const FigureKind& figure : FigureKinds()) {
-    auto& tool = creators_[figure.Kind];
-    if (tool) continue;  // the rows of a kind share its tool
-    if (figure.Text) tool = std::make_unique<TextCreateTool>(*this, gesture_, figure);
-    else tool = std::make_unique<CreateTool>(*this, gesture_, figure);
-    TPicBase& t = tool->Template();
+    if (CreatorOf(figure.Kind)) continue;  // the rows of a kind share its tool
+    if (figure.Text) creators_.push_back(std::make_unique<TextCreateTool>(*this, gesture_, figure));
+    else creators_.push_back(std::make_unique<CreateTool>(*this, gesture_, figure));
+    TPicBase& t = creators_.back()->Template();
     t.PicId = figure.Kind;
     t.DrawEndEvent = [this](TPicBase* pic) { OnPicDrawEnd(pic); };
   }
   tool_ = select_.get();
 }
 
+CreateTool* EditSession::CreatorOf(TPicType kind) const {
+  for (const auto& tool : creators_)
+    if (tool->Kind() == kind) return tool.get();
+  return nullptr;
+}
+
 TTextPic* EditSession::TextTool() const {
   for (const auto& tool : creators_)
-    if (tool)
-      if (auto* text = dynamic_cast<TTextPic*>(&tool->Template())) return text;
+    if (auto* text = dynamic_cast<TTextPic*>(&tool->Template())) return text;
   return nullptr;
 }
 
@@ -124,7 +128,7 @@ void EditSession::ToolButtonsUp() {
 
 void EditSession::ChooseTool(int32_t tag) {
   const FigureKind* figure = FigureOfTag(tag);
-  CreateTool* tool = figure ? creators_[figure->Kind].get() : nullptr;
+  CreateTool* tool = figure ? CreatorOf(figure->Kind) : nullptr;
   if (!tool) return;  // a kind this editor does not draw
   toolDown_ = tag;
   // A figure left half made (a polyline's first points) does not come back when its tool

@@ -3,7 +3,7 @@
 // with the bitmaps it is drawn on, the tools, the style defaults, the current object and
 // the wait for another page; every command is one of its methods and runs in a
 // CommandScope. It reaches the window only through an EditorHost.
-#include <array>
+#include <vector>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -154,6 +154,7 @@ class EditSession {
 
   // --- tools ---
   void CreateTools();
+  CreateTool* CreatorOf(TPicType kind) const;
   void UseTool(Tool& tool);
   void UseSelectTool();
   void NoteCursor();
@@ -202,7 +203,7 @@ class EditSession {
   // The tools: one per kind of figure (the rows of a kind share it), and the select tool.
   Gesture gesture_;
   std::unique_ptr<SelectionTool> select_;
-  std::array<std::unique_ptr<CreateTool>, PIC_TEXT + 1> creators_;  // by kind
+  std::vector<std::unique_ptr<CreateTool>> creators_;
   Tool* tool_ = nullptr;
   int32_t toolDown_ = 0;
   int32_t shownMode_ = kModeArrow;
