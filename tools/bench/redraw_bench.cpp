@@ -1,12 +1,12 @@
-// Press-to-screen time of the editor on an A4 page at 300 dpi, with 0 to 100,000 objects,
-// with the redraw that rebuilds only what changed and with a full rebuild from the page file, and the time to
-// handle one mouse move during a drag; the same with texts among the objects; one mouse
-// move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
-// one text with all its effects; one undo or redo to the screen, checked against a full
-// rebuild, and what the undo history holds; press-to-screen at the fit scale and at
-// 400 %, one zoom step and the memory the process holds at each scale; the bookkeeping
-// (undo step and area to redraw) of one move among 100,000 objects. Prints medians in
-// milliseconds.
+// Press-to-screen time of the editor on an A4 page at 300 dpi with 0 to 100,000 objects,
+// with the redraw that rebuilds only what changed and with a full rebuild from the page
+// file, and the time to handle one mouse move during a drag; the same with texts among the
+// objects; one mouse move while a vertex of a polyline of 5,000 vertices is dragged; the
+// time to render one text with all its effects; one undo or redo to the screen, checked
+// against a full rebuild, and what the undo history holds; press-to-screen at the fit
+// scale and at 400 %, one zoom step and the memory the process holds at each scale; the
+// bookkeeping (undo step and area to redraw) of one move among 100,000 objects. Prints
+// medians in milliseconds.
 #include <windows.h>
 
 #include <psapi.h>
