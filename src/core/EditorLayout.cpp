@@ -55,19 +55,19 @@ constexpr KeyTip kKeyTips[] = {
 };
 
 constexpr PropControlDef kProps[] = {
-    {"lbl1", PropControlKind::Label, "Line Size", 10, 2, 70, 17},
-    {"cbbLineW", PropControlKind::LineWidthCombo, "1", 9, 20, 58, 21},
-    {"lbl2", PropControlKind::Label, "Line Color", 89, 2, 74, 17},
-    {"pnlLineColor", PropControlKind::ColorSwatch, "", 88, 20, 50, 21},
-    {"lbl3", PropControlKind::Label, "Line Type", 163, 2, 74, 17},
-    {"cbbLineStype", PropControlKind::LineStyleCombo, "", 160, 20, 135, 22},
-    {"lbl4", PropControlKind::Label, "Fill Color", 315, 2, 66, 17},
-    {"pnlFillColor", PropControlKind::ColorSwatch, "", 315, 20, 50, 21},
-    {"schckbxFillColor", PropControlKind::CheckBox, "Fill with color", 371, 21, 94, 19},
-    {"lbl5", PropControlKind::Label, "Page", 482, 2, 47, 17},
-    {"edtPage", PropControlKind::PageEdit, "1", 482, 20, 41, 19},
-    {"btn1", PropControlKind::Button, "Goto", 530, 18, 40, 20},
-    {"lblZoom", PropControlKind::Label, "100 %", 578, 22, 48, 17},
+    {"lbl1", PropControlKind::Label, PropRole::Label, "Line Size", 10, 2, 70, 17},
+    {"cbbLineW", PropControlKind::LineWidthCombo, PropRole::LineWidth, "1", 9, 20, 58, 21},
+    {"lbl2", PropControlKind::Label, PropRole::Label, "Line Color", 89, 2, 74, 17},
+    {"pnlLineColor", PropControlKind::ColorSwatch, PropRole::LineColor, "", 88, 20, 50, 21},
+    {"lbl3", PropControlKind::Label, PropRole::Label, "Line Type", 163, 2, 74, 17},
+    {"cbbLineStype", PropControlKind::LineStyleCombo, PropRole::LineStyle, "", 160, 20, 135, 22},
+    {"lbl4", PropControlKind::Label, PropRole::Label, "Fill Color", 315, 2, 66, 17},
+    {"pnlFillColor", PropControlKind::ColorSwatch, PropRole::FillColor, "", 315, 20, 50, 21},
+    {"schckbxFillColor", PropControlKind::CheckBox, PropRole::Fill, "Fill with color", 371, 21, 94, 19},
+    {"lbl5", PropControlKind::Label, PropRole::Label, "Page", 482, 2, 47, 17},
+    {"edtPage", PropControlKind::PageEdit, PropRole::PageBox, "1", 482, 20, 41, 19},
+    {"btn1", PropControlKind::Button, PropRole::Goto, "Goto", 530, 18, 40, 20},
+    {"lblZoom", PropControlKind::Label, PropRole::ZoomReadout, "100 %", 578, 22, 48, 17},
 };
 
 }  // namespace
@@ -102,6 +102,12 @@ const ToolButtonDef* ButtonOf(CommandId command) {
 }
 
 std::span<const PropControlDef> PropControls() { return kProps; }
+
+int IndexOfPropControl(PropRole role) {
+  for (size_t i = 0; i < std::size(kProps); ++i)
+    if (kProps[i].Role == role) return static_cast<int>(i);
+  return -1;
+}
 
 int IndexOfPropControl(const char* name) {
   for (size_t i = 0; i < std::size(kProps); ++i)

@@ -55,9 +55,13 @@ const ToolButtonDef* ButtonOf(CommandId command);
 
 enum class PropControlKind { Label, LineWidthCombo, ColorSwatch, LineStyleCombo, CheckBox, PageEdit, Button };
 
+// What a property bar control is for: the form reaches and dispatches them by it.
+enum class PropRole : uint8_t { Label, LineWidth, LineColor, LineStyle, FillColor, Fill, PageBox, Goto, ZoomReadout };
+
 struct PropControlDef {
   const char* Name;
   PropControlKind Kind;
+  PropRole Role;
   const char* Text;  // UTF-8
   int32_t Left, Top, Width, Height;
 };
@@ -65,6 +69,7 @@ struct PropControlDef {
 // The property bar's controls in creation (tab) order.
 std::span<const PropControlDef> PropControls();
 int IndexOfPropControl(const char* name);
+int IndexOfPropControl(PropRole role);  // the first control of the role
 
 struct EditorLayout {
   TRect Toolbar;

@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/EditorLayout.h"
 #include "drawing/editor/EditorControls.h"
@@ -74,7 +73,7 @@ void TFreePicF::CreateControls() {
         break;
       case PropControlKind::ColorSwatch:
         w = EditorWindows::CreateSwatch(this, pnl1_, id, d.Left, d.Top, d.Width, d.Height);
-        EditorWindows::SetSwatchColor(w, std::strcmp(d.Name, "pnlLineColor") == 0 ? session_.Style().LineSwatch
+        EditorWindows::SetSwatchColor(w, d.Role == PropRole::LineColor ? session_.Style().LineSwatch
                                                                                    : session_.Style().FillSwatch);
         break;
       case PropControlKind::CheckBox:
@@ -103,7 +102,7 @@ void TFreePicF::CreateControls() {
       ::SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.Get()), FALSE);
     props_[i] = w;
   }
-  AcceptDigitsOnly(ControlHandle("cbbLineW"));  // cbbLineWKeyPress
+  AcceptDigitsOnly(ControlHandle(PropRole::LineWidth));  // cbbLineWKeyPress
   FormResize();
 }
 
@@ -162,7 +161,7 @@ LRESULT TFreePicF::OnPanelMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
       // While a page is awaited the bar and its Goto button show the wait cursor.
       if (session_.WaitingForPage() && wnd == pnl1_ &&
-          (reinterpret_cast<HWND>(wp) == pnl1_ || reinterpret_cast<HWND>(wp) == ControlHandle("btn1"))) {
+          (reinterpret_cast<HWND>(wp) == pnl1_ || reinterpret_cast<HWND>(wp) == ControlHandle(PropRole::Goto))) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
       }

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "core/EditorLayout.h"
@@ -48,7 +47,7 @@ void TFreePicF::SpeedButtonApplyClick() {
 
 void TFreePicF::SpeedButtonExitClick() { RequestClose(); }
 
-void TFreePicF::tmr1Timer() { SetButtonEnabled("SpeedButtonApply", session_.CanApply()); }
+void TFreePicF::tmr1Timer() { SetButtonEnabled(CommandId::Apply, session_.CanApply()); }
 
 // --- the surface ---
 
@@ -102,7 +101,7 @@ void TFreePicF::FormKeyDown(UINT key) {
     case VK_DOWN: session_.MoveBy({0, 1}); break;
     case VK_DELETE: session_.Delete(); break;
     case VK_RETURN:
-      if (::GetFocus() == ControlHandle("edtPage")) ClampPageBox();
+      if (::GetFocus() == ControlHandle(PropRole::PageBox)) ClampPageBox();
       break;
     case 'C':
       if (ctrl) session_.Copy();
@@ -131,62 +130,64 @@ void TFreePicF::FormKeyDown(UINT key) {
 // --- the property bar ---
 
 void TFreePicF::OnPropCommand(size_t index, int code) {
-  const char* name = PropControls()[index].Name;
-  if (!std::strcmp(name, "cbbLineW")) {
-    if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
+  switch (PropControls()[index].Role) {
+    case PropRole::LineWidth:
       if (code == CBN_SELCHANGE) {
         // The edit part shows the new item only after this notification.
-        HWND combo = ControlHandle("cbbLineW");
+        HWND combo = ControlHandle(PropRole::LineWidth);
         const LRESULT sel = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
         if (sel >= 0) ::SetWindowTextW(combo, std::to_wstring(sel + 1).c_str());
       }
-      cbbLineWChange();
-    } else if (code == CBN_KILLFOCUS) {
-      cbbLineWExit();
-    }
-  } else if (!std::strcmp(name, "cbbLineStype")) {
-    if (code == CBN_SELCHANGE) cbbLineStypeChange();
-  } else if (!std::strcmp(name, "pnlLineColor")) {
-    session_.PickLineColor();
-  } else if (!std::strcmp(name, "pnlFillColor")) {
-    session_.PickFillColor();
-  } else if (!std::strcmp(name, "schckbxFillColor")) {
-    if (code == BN_CLICKED) schckbxFillColorClick();
-  } else if (!std::strcmp(name, "btn1")) {
-    if (code == BN_CLICKED) btn1Click();
-  } else if (!std::strcmp(name, "edtPage")) {
-    if (code == EN_KILLFOCUS) ClampPageBox();
+      if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) cbbLineWChange();
+      if (code == CBN_KILLFOCUS) cbbLineWExit();
+      break;
+    case PropRole::LineStyle:
+      if (code == CBN_SELCHANGE) cbbLineStypeChange();
+      break;
+    case PropRole::LineColor: session_.PickLineColor(); break;
+    case PropRole::FillColor: session_.PickFillColor(); break;
+    case PropRole::Fill:
+      if (code == BN_CLICKED) schckbxFillColorClick();
+      break;
+    case PropRole::Goto:
+      if (code == BN_CLICKED) btn1Click();
+      break;
+    case PropRole::PageBox:
+      if (code == EN_KILLFOCUS) ClampPageBox();
+      break;
+    case PropRole::Label:
+    case PropRole::ZoomReadout: break;
   }
 }
 
 void TFreePicF::cbbLineWExit() {
-  HWND combo = ControlHandle("cbbLineW");
+  HWND combo = ControlHandle(PropRole::LineWidth);
   std::wstring t = WindowText(combo);
   t.erase(std::remove(t.begin(), t.end(), L' '), t.end());
   if (t.empty()) ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }
 
 void TFreePicF::cbbLineWChange() {
-  session_.SetLineWidth(ParseIntOr(win::WideToUtf8(WindowText(ControlHandle("cbbLineW"))), 1));
+  session_.SetLineWidth(ParseIntOr(win::WideToUtf8(WindowText(ControlHandle(PropRole::LineWidth))), 1));
 }
 
 void TFreePicF::cbbLineStypeChange() {
-  const LRESULT sel = ::SendMessageW(ControlHandle("cbbLineStype"), CB_GETCURSEL, 0, 0);
+  const LRESULT sel = ::SendMessageW(ControlHandle(PropRole::LineStyle), CB_GETCURSEL, 0, 0);
   if (!session_.SetLineStyle(static_cast<int32_t>(std::clamp<LRESULT>(sel, 0, 4)))) return;
   // Only a solid line has a width of its own: the box shows 1 for the others.
-  HWND width = ControlHandle("cbbLineW");
+  HWND width = ControlHandle(PropRole::LineWidth);
   if (session_.Style().LineStyle != 0 && ::SendMessageW(width, CB_GETCURSEL, 0, 0) != 0)
     ::SendMessageW(width, CB_SETCURSEL, 0, 0);
   ::SetFocus(scrollBox1_);
 }
 
 void TFreePicF::schckbxFillColorClick() {
-  HWND box = ControlHandle("schckbxFillColor");
+  HWND box = ControlHandle(PropRole::Fill);
   if (session_.SetFill(box && ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED)) ::SetFocus(scrollBox1_);
 }
 
 int32_t TFreePicF::ClampPageBox() {
-  HWND box = ControlHandle("edtPage");
+  HWND box = ControlHandle(PropRole::PageBox);
   wchar_t buf[16] = {};
   ::GetWindowTextW(box, buf, 16);
   // Held to the pages that exist, as the arrows are; text that is no number keeps this page.

@@ -88,20 +88,20 @@ void TFreePicF::ToolsChanged() {
 
 void TFreePicF::EnablingChanged() {
   const bool listed = session_.CanCopy();
-  SetButtonEnabled("SpeedButton4", listed);
-  SetButtonEnabled("SpeedButton5", listed);
-  SetButtonEnabled("SpeedButton7", listed);
-  SetButtonEnabled("SpeedButton20", session_.CanClear());
-  SetButtonEnabled("SpeedButton6", session_.CanPaste());
+  SetButtonEnabled(CommandId::Copy, listed);
+  SetButtonEnabled(CommandId::Cut, listed);
+  SetButtonEnabled(CommandId::Delete, listed);
+  SetButtonEnabled(CommandId::Clear, session_.CanClear());
+  SetButtonEnabled(CommandId::Paste, session_.CanPaste());
 }
 
 void TFreePicF::StyleChanged() {
-  EditorWindows::SetSwatchColor(ControlHandle("pnlLineColor"), session_.Style().LineSwatch);
-  EditorWindows::SetSwatchColor(ControlHandle("pnlFillColor"), session_.Style().FillSwatch);
+  EditorWindows::SetSwatchColor(ControlHandle(PropRole::LineColor), session_.Style().LineSwatch);
+  EditorWindows::SetSwatchColor(ControlHandle(PropRole::FillColor), session_.Style().FillSwatch);
 }
 
 void TFreePicF::PageNumberChanged() {
-  ::SetWindowTextW(ControlHandle("edtPage"), std::to_wstring(session_.PageNo()).c_str());
+  ::SetWindowTextW(ControlHandle(PropRole::PageBox), std::to_wstring(session_.PageNo()).c_str());
 }
 
 }  // namespace vk

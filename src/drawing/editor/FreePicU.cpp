@@ -60,6 +60,11 @@ TFreePicF::~TFreePicF() {
   if (form_) ::DestroyWindow(form_);
 }
 
+HWND TFreePicF::ControlHandle(PropRole role) const {
+  const int i = IndexOfPropControl(role);
+  return i >= 0 && static_cast<size_t>(i) < props_.size() ? props_[static_cast<size_t>(i)] : nullptr;
+}
+
 HWND TFreePicF::ControlHandle(const char* name) const {
   int i = IndexOfToolButton(name);
   if (i >= 0 && static_cast<size_t>(i) < buttons_.size()) return buttons_[static_cast<size_t>(i)];
@@ -156,7 +161,7 @@ bool TFreePicF::FormShow() {
   if (!session_.Open()) return false;
   // 3: the page number is the file name without "Page" and ".bmp", as it stands there.
   const std::string numberText = PageNumberText(win::FileNamePart(session_.PageFile()));
-  ::SetWindowTextW(ControlHandle("edtPage"), win::AnsiToWide(numberText).c_str());
+  ::SetWindowTextW(ControlHandle(PropRole::PageBox), win::AnsiToWide(numberText).c_str());
   ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(session_.PageCount(), 1));
   // 4
   CenterImage();
@@ -244,7 +249,7 @@ void TFreePicF::FormResize() {
   place(pnl1_, l.PropertyBar);
   place(scrollBox1_, l.ScrollBox);
   // The readout goes when the bar is too narrow to hold it whole.
-  if (HWND zoom = ControlHandle("lblZoom")) {
+  if (HWND zoom = ControlHandle(PropRole::ZoomReadout)) {
     const PropControlDef& d = PropControls()[static_cast<size_t>(IndexOfPropControl("lblZoom"))];
     ::ShowWindow(zoom, rc.right >= d.Left + d.Width ? SW_SHOWNA : SW_HIDE);
   }
@@ -262,8 +267,10 @@ void TFreePicF::RequestClose() {
   closed_ = true;
 }
 
-void TFreePicF::SetButtonEnabled(const char* name, bool enabled) {
-  if (HWND b = ControlHandle(name)) ::EnableWindow(b, enabled ? TRUE : FALSE);
+void TFreePicF::SetButtonEnabled(CommandId command, bool enabled) {
+  const ToolButtonDef* b = ButtonOf(command);
+  if (b && static_cast<size_t>(b - ToolButtons().data()) < buttons_.size())
+    ::EnableWindow(buttons_[static_cast<size_t>(b - ToolButtons().data())], enabled ? TRUE : FALSE);
 }
 
 }  // namespace vk

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/EditorArgs.h"
+#include "core/EditorLayout.h"
 #include "core/ViewZoom.h"
 #include "drawing/editor/EditorDialogs.h"
 #include "drawing/session/EditSession.h"
@@ -31,6 +32,7 @@ class TFreePicF : private EditorHost {
   HWND Handle() const { return form_; }
   // A toolbar or property bar control by name ("ToolTips" for the toolbar's tooltips).
   HWND ControlHandle(const char* name) const;
+  HWND ControlHandle(PropRole role) const;
   HWND SurfaceHandle() const { return image1_; }
   HWND ScrollBoxHandle() const { return scrollBox1_; }
   EditSession& Session() { return session_; }
@@ -98,7 +100,7 @@ class TFreePicF : private EditorHost {
   bool PreviewKey(const MSG& msg);
   void RunModalLoop();
   void RequestClose();
-  void SetButtonEnabled(const char* name, bool enabled);
+  void SetButtonEnabled(CommandId command, bool enabled);
 
   // --- the spec's handlers, forwarding to the session (FreePicHandlers.cpp) ---
   void OnToolButton(size_t index);

@@ -154,7 +154,7 @@ void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
 }
 
 void TFreePicF::UpdateZoomReadout() {
-  if (HWND label = ControlHandle("lblZoom"))
+  if (HWND label = ControlHandle(PropRole::ZoomReadout))
     ::SetWindowTextW(label, win::Utf8ToWide(std::to_string(zoom_) + " %").c_str());
 }
 
