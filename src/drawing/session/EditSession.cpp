@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/TextRecord.h"
+#include "drawing/editor/TestFailPoint.h"
 #include "drawing/objects/FigureKinds.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/TextPic.h"
@@ -166,6 +167,7 @@ void EditSession::OnPicDrawEnd(TPicBase* pic) {
   if (std::unique_ptr<TPicBase> copy = CreatePicOfKind(pic->PicId)) {
     copy->Assign(*pic);
     drawing_.AppendPic(std::move(copy));
+    FailPoint("draw-end");  // a failure after the drawing changed
   }
   pic->DropDrawing();  // the next polyline or curve starts empty
   RedrawAll(false, true);

@@ -1,5 +1,5 @@
-// Tools and mouse handling on the form: which object a press finds, hover cursors,
-// dragging the page, double clicks, and what a chosen tool takes from the property bar.
+// Tools and mouse handling on the form: cursors, keys, the text entry, the object menu's
+// dialogs, the picture viewer, the property bar's controls and the zoomed view.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -49,35 +49,6 @@ TEST(Mouse, TheFormLoadsTheDrawingCursorsFromItsOwnModule) {
   });
 }
 
-TEST(Mouse, AChosenToolTakesTheLineAndFillOfThePropertyBar) {
-  FormSession s("tool-style");
-  s.Run([](FormSession& s) {
-    PickItem(s, "cbbLineW", 2);  // width step 3, solid: pen width 6
-    s.PostButton("SpeedButton8");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 1; }));
-    s.DragSurface(50, 50, 250, 120);
-    ASSERT_EQ(s.Count(), 1u);
-    s.OnGui([&] { EXPECT_EQ(s.Form().Pics()[0]->PicPen.Width, 6); });
-
-    PickItem(s, "cbbLineStype", 2);  // dotted: width 1 whatever the step
-    s.OnGui([&] {
-      HWND fill = vkt::FindChildById(s.Handle(), vk::PropControlId("schckbxFillColor"));
-      ::SendMessageW(fill, BM_CLICK, 0, 0);
-    });
-    s.PostButton("SpeedButton9");
-    ASSERT_TRUE(vkt::WaitFor([&] { return s.Mode() == 2; }));
-    s.DragSurface(300, 200, 450, 330);
-    ASSERT_EQ(s.Count(), 2u);
-    s.OnGui([&] {
-      const vk::TPicBase& r = *s.Form().Pics()[1];
-      EXPECT_EQ(r.PicPen.Width, 1);
-      EXPECT_EQ(r.PicPen.Style, vk::kPenDot);
-      EXPECT_EQ(r.PicBrush.Style, vk::kBrushSolid);
-      EXPECT_EQ(r.PicBrush.Color, 0xFFFFFFu);
-    });
-  });
-}
-
 TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
   FormSession s("keys");
   s.Run([](FormSession& s) {
@@ -104,6 +75,10 @@ TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
     vkt::KeyTap('X', true);
     EXPECT_EQ(s.Count(), 0u);
     vkt::KeyTap('V', true, true);  // Paste, Shift or not: the cut object comes back
+    EXPECT_EQ(s.Count(), 1u);
+    vkt::KeyTap('Z', true);  // undo, and redo with Shift
+    EXPECT_EQ(s.Count(), 0u);
+    vkt::KeyTap('Z', true, true);
     EXPECT_EQ(s.Count(), 1u);
   });
 }

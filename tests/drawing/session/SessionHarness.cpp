@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "drawing/editor/PicMenu.h"
@@ -50,6 +52,23 @@ void SessionHarness::Add(std::unique_ptr<vk::TPicBase> pic) {
   session_->RedrawAll(false, true);
   session_->Drawing().Rebase();
 }
+
+void SessionHarness::Select(size_t i) {
+  const vk::TRect r = Pic(i).GetRect();
+  Click((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+void SessionHarness::WritePage(int32_t page, int width, int height) {
+  std::string err;
+  EXPECT_TRUE(pagehost::WritePagePicture(dir_, page, width, height, err)) << err;
+}
+
+void SessionHarness::WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+  std::ofstream f(dir_ + name, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<uint8_t> SessionHarness::FileBytes(const std::string& name) const { return vkt::FileBytes(dir_ + name); }
 
 vk::PointerEvent SessionHarness::Event(int x, int y, vk::TMouseButton button, vk::TShiftState shift) {
   vk::PointerEvent e;

@@ -31,6 +31,7 @@ class ScriptedHost : public vk::EditorHost {
   std::vector<std::string> Errors;
   std::vector<int32_t> PageMessages;
   std::string WaitFolder;
+  int PageNumberChanges = 0;
   vk::TRect Shown;  // the union of the rects shown since the last Reset
   int32_t Cursor = vk::kModeArrow;
   bool Captured = false;
@@ -58,7 +59,7 @@ class ScriptedHost : public vk::EditorHost {
   void ToolsChanged() override {}
   void EnablingChanged() override {}
   void StyleChanged() override {}
-  void PageNumberChanged() override {}
+  void PageNumberChanged() override { ++PageNumberChanges; }
 
  private:
   template <typename T>
@@ -84,6 +85,12 @@ class SessionHarness {
 
   // Adds an object as the scene a test starts from: drawn, and no step to take back.
   void Add(std::unique_ptr<vk::TPicBase> pic);
+  // A click in the middle of object i (a filled rectangle's body).
+  void Select(size_t i);
+  // Files in the session's folder: another page's picture, and any file by name.
+  void WritePage(int32_t page, int width = 300, int height = 200);
+  void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes);
+  std::vector<uint8_t> FileBytes(const std::string& name) const;
   // The surface's mouse, in page pixels (the view at 100 %).
   void Press(int x, int y, vk::TMouseButton button = vk::TMouseButton::Left, vk::TShiftState extra = 0);
   void Move(int x, int y, vk::TShiftState buttons = vk::kLeftButton);
