@@ -28,6 +28,7 @@ void TFreePicF::CreateControls() {
   pnl1_ = EditorWindows::CreatePanel(this, form_, kIdPropertyBar);
   scrollBox1_ = EditorWindows::CreateScrollBox(this, form_, kIdScrollBox);
   image1_ = EditorWindows::CreateSurface(this, scrollBox1_, kIdImage);
+  area_.Attach(scrollBox1_, image1_);
 
   const auto defs = ToolButtons();
   buttons_.assign(defs.size(), nullptr);
@@ -179,10 +180,7 @@ void TFreePicF::OnDrawItem(const DRAWITEMSTRUCT& dis) {
   const int i = static_cast<int>(dis.CtlID) - kIdFirstButton;
   if (i < 0 || static_cast<size_t>(i) >= buttons_.size()) return;
   const ToolButtonDef& d = ToolButtons()[static_cast<size_t>(i)];
-  const int32_t tool = session_.ToolDown();
-  const bool chosen = (d.Command == CommandId::Select && tool == EditSession::kSelectDown) ||
-                      (d.Command == CommandId::ChooseTool && d.Tag == tool);
-  const bool down = chosen || (dis.itemState & ODS_SELECTED);
+  const bool down = ShowsToolDown(d, shownToolDown_) || (dis.itemState & ODS_SELECTED);
   const bool enabled = (dis.itemState & ODS_DISABLED) == 0;
   DrawToolButton(dis.hDC, dis.rcItem, d, down, enabled, captionFont_.Get());
 }
@@ -212,32 +210,15 @@ bool TFreePicF::PreviewKey(const MSG& msg) {
 LRESULT TFreePicF::OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
-      CenterImage();
+      ShowView();
       return 0;
     case WM_ERASEBKGND:
       FillClient(scrollBox1_, reinterpret_cast<HDC>(wp), barBrush_.Get());
       return 1;
     case WM_HSCROLL:
-    case WM_VSCROLL: {
-      const int bar = msg == WM_HSCROLL ? SB_HORZ : SB_VERT;
-      SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
-      ::GetScrollInfo(scrollBox1_, bar, &si);
-      int pos = si.nPos;
-      const int line = 16, page = std::max<int>(static_cast<int>(si.nPage) - line, line);
-      switch (LOWORD(wp)) {
-        case SB_LINELEFT: pos -= line; break;
-        case SB_LINERIGHT: pos += line; break;
-        case SB_PAGELEFT: pos -= page; break;
-        case SB_PAGERIGHT: pos += page; break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: pos = si.nTrackPos; break;
-        case SB_LEFT: pos = si.nMin; break;
-        case SB_RIGHT: pos = si.nMax; break;
-        default: return 0;
-      }
-      ApplyScroll(bar, pos);
+    case WM_VSCROLL:
+      area_.OnScrollBar(msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wp));
       return 0;
-    }
     case WM_MOUSEWHEEL:
       OnWheel(GET_KEYSTATE_WPARAM(wp), GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return 0;

@@ -20,7 +20,7 @@ namespace vk {
 
 void TFreePicF::ShowRect(const TRect& rc) {
   if (!image1_ || rc.IsEmpty()) return;
-  RECT r = win::ToRECT(zoom_ == 100 ? rc : Intersect(PageRectToView(rc, zoom_), VisibleViewRect()));
+  RECT r = win::ToRECT(zoom_ == 100 ? rc : Intersect(PageRectToView(rc, zoom_), area_.Visible()));
   ::InvalidateRect(image1_, &r, FALSE);
 }
 
@@ -30,9 +30,7 @@ void TFreePicF::PageResized() {
   session_.SetZoom(zoom_);
   session_.SetHandleHalf(HandleHalfAt(zoom_));
   UpdateZoomReadout();
-  if (!image1_) return;
-  ::SetWindowPos(image1_, nullptr, 0, 0, ViewWidth(), ViewHeight(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  CenterImage();
+  ShowView();
   if (fit_) FitPage();  // a page of another size fits too
 }
 
@@ -49,8 +47,8 @@ void TFreePicF::CaptureMouse(bool capture) {
 }
 
 void TFreePicF::ScrollTo(POINT position) {
-  ApplyScroll(SB_HORZ, position.x);
-  ApplyScroll(SB_VERT, position.y);
+  area_.ScrollTo(SB_HORZ, position.x);
+  area_.ScrollTo(SB_VERT, position.y);
 }
 
 bool TFreePicF::AskDelete(bool& dontAskAgain) { return vk::AskDelete(form_, dontAskAgain, args_.IconFile) == IDYES; }
@@ -83,7 +81,14 @@ void TFreePicF::WaitForPage(const std::string& folder) {
 }
 
 void TFreePicF::ToolsChanged() {
-  for (HWND b : buttons_) ::InvalidateRect(b, nullptr, FALSE);
+  // Only the button that comes up and the one that goes down are painted again: painting
+  // the toolbar costs more than most commands.
+  const int32_t down = session_.ToolDown();
+  if (down == shownToolDown_) return;
+  const auto defs = ToolButtons();
+  for (size_t i = 0; i < defs.size() && i < buttons_.size(); ++i)
+    if (ShowsToolDown(defs[i], down) || ShowsToolDown(defs[i], shownToolDown_)) ::InvalidateRect(buttons_[i], nullptr, FALSE);
+  shownToolDown_ = down;
 }
 
 void TFreePicF::EnablingChanged() {

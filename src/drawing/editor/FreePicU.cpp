@@ -106,6 +106,7 @@ void TFreePicF::ShowModal() {
   if (::IsWindow(form_)) ::DestroyWindow(form_);
   form_ = nullptr;
   panel1_ = pnl1_ = scrollBox1_ = image1_ = tooltip_ = nullptr;
+  area_.Attach(nullptr, nullptr);
   buttons_.clear();
   props_.clear();
 }
@@ -164,12 +165,12 @@ bool TFreePicF::FormShow() {
   ::SetWindowTextW(ControlHandle(PropRole::PageBox), win::AnsiToWide(numberText).c_str());
   ::SendMessageW(pageSpin_, UDM_SETRANGE32, 1, std::max(session_.PageCount(), 1));
   // 4
-  CenterImage();
+  ShowView();
   // 6: the theme file names a skin for the property bar; these controls use the system look.
   // 7-8
   ::SetFocus(scrollBox1_);
-  ApplyScroll(SB_HORZ, args_.StartScrollX);
-  ApplyScroll(SB_VERT, args_.StartScrollY);
+  area_.ScrollTo(SB_HORZ, args_.StartScrollX);
+  area_.ScrollTo(SB_VERT, args_.StartScrollY);
   // 9
   if (!args_.IconFile.empty()) {
     const std::wstring icon = win::AnsiToWide(args_.IconFile);
@@ -181,60 +182,6 @@ bool TFreePicF::FormShow() {
     if (smallIcon_) ::SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   }
   return true;
-}
-
-void TFreePicF::CenterImage() {
-  if (!scrollBox1_ || !image1_) return;
-  const int32_t w = ViewWidth(), h = ViewHeight();
-  // Two passes: showing one scroll bar can make the other necessary. Scroll bars are
-  // only touched when their range or page changes; redrawing them is slow.
-  for (int pass = 0; pass < 2; ++pass) {
-    RECT client{};
-    ::GetClientRect(scrollBox1_, &client);
-    const ScrollRanges want{w, h, client.right, client.bottom};
-    if (want == ranges_) break;
-    ranges_ = want;
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-    si.nMax = std::max(w - 1, 0);
-    si.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
-    ::SetScrollInfo(scrollBox1_, SB_HORZ, &si, TRUE);
-    si.nMax = std::max(h - 1, 0);
-    si.nPage = static_cast<UINT>(std::max<LONG>(client.bottom, 0));
-    ::SetScrollInfo(scrollBox1_, SB_VERT, &si, TRUE);
-  }
-  PlaceImage();
-}
-
-void TFreePicF::PlaceImage() {
-  RECT client{};
-  ::GetClientRect(scrollBox1_, &client);
-  const int32_t w = ViewWidth(), h = ViewHeight();
-  const int32_t left = SurfaceOffset(client.right, w, ScrollPos(SB_HORZ));
-  const int32_t top = SurfaceOffset(client.bottom, h, ScrollPos(SB_VERT));
-  RECT now{};
-  ::GetWindowRect(image1_, &now);
-  ::MapWindowPoints(nullptr, scrollBox1_, reinterpret_cast<POINT*>(&now), 2);
-  if (now.left == left && now.top == top && now.right - now.left == w && now.bottom - now.top == h) return;
-  ::SetWindowPos(image1_, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int32_t TFreePicF::ScrollPos(int bar) const {
-  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, 0, 0};
-  if (!scrollBox1_ || !::GetScrollInfo(scrollBox1_, bar, &si)) return 0;
-  return si.nPos;
-}
-
-void TFreePicF::ApplyScroll(int bar, int32_t pos) {
-  if (!scrollBox1_) return;
-  SCROLLINFO si{sizeof si, SIF_POS | SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-  ::GetScrollInfo(scrollBox1_, bar, &si);
-  const int32_t maxPos = std::max<int32_t>(si.nMax - static_cast<int32_t>(si.nPage) + 1, 0);
-  pos = std::clamp<int32_t>(pos, 0, maxPos);
-  if (pos == si.nPos) return;
-  si.fMask = SIF_POS;
-  si.nPos = pos;
-  ::SetScrollInfo(scrollBox1_, bar, &si, TRUE);
-  PlaceImage();
 }
 
 void TFreePicF::FormResize() {
@@ -253,7 +200,7 @@ void TFreePicF::FormResize() {
     const PropControlDef& d = PropControls()[static_cast<size_t>(IndexOfPropControl("lblZoom"))];
     ::ShowWindow(zoom, rc.right >= d.Left + d.Width ? SW_SHOWNA : SW_HIDE);
   }
-  CenterImage();
+  ShowView();
   if (fit_) FitPage();
 }
 

@@ -12,6 +12,7 @@
 #include "core/EditorLayout.h"
 #include "core/ViewZoom.h"
 #include "drawing/editor/EditorDialogs.h"
+#include "drawing/editor/ScrollView.h"
 #include "drawing/session/EditSession.h"
 #include "win/Dib.h"
 #include "win/Handle.h"
@@ -53,7 +54,7 @@ class TFreePicF : private EditorHost {
   // coordinates) in place. Fit shows the whole page, and again after a page change.
   int32_t Zoom() const { return zoom_; }
   void ZoomTo(int32_t zoom, POINT anchor);
-  void ZoomTo(int32_t zoom) { ZoomTo(zoom, ViewCentre()); }
+  void ZoomTo(int32_t zoom) { ZoomTo(zoom, area_.Centre()); }
   void FitPage();
 
  private:
@@ -64,7 +65,7 @@ class TFreePicF : private EditorHost {
   void PageResized() override;
   void CursorChanged(int32_t mode) override;
   void CaptureMouse(bool capture) override;
-  POINT ScrollPosition() override { return {ScrollPos(SB_HORZ), ScrollPos(SB_VERT)}; }
+  POINT ScrollPosition() override { return {area_.Pos(SB_HORZ), area_.Pos(SB_VERT)}; }
   void ScrollTo(POINT position) override;
   bool AskYesNo(Question question) override { return AskQuestion(form_, question); }
   bool AskDelete(bool& dontAskAgain) override;
@@ -87,10 +88,8 @@ class TFreePicF : private EditorHost {
   void CreateControls();
   bool FormShow();  // false: the page cannot be shown (the user was told) and the editor ends
   void FormResize();
-  void CenterImage();
-  void PlaceImage();
-  void ApplyScroll(int bar, int32_t pos);
-  int32_t ScrollPos(int bar) const;
+  // The drawing area takes the view's size at the scale.
+  void ShowView() { area_.Show(ViewSize(session_.Work().Width(), zoom_), ViewSize(session_.Work().Height(), zoom_)); }
   LRESULT OnFormMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnScrollBoxMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnSurfaceMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -101,6 +100,11 @@ class TFreePicF : private EditorHost {
   void RunModalLoop();
   void RequestClose();
   void SetButtonEnabled(CommandId command, bool enabled);
+  // Whether button shows down while the session's ToolDown() is down.
+  static bool ShowsToolDown(const ToolButtonDef& button, int32_t down) {
+    return (button.Command == CommandId::Select && down == EditSession::kSelectDown) ||
+           (button.Command == CommandId::ChooseTool && button.Tag == down);
+  }
 
   // --- the spec's handlers, forwarding to the session (FreePicHandlers.cpp) ---
   void OnToolButton(size_t index);
@@ -118,10 +122,6 @@ class TFreePicF : private EditorHost {
   void btn1Click();
 
   // --- zoom (FreePicZoom.cpp) ---
-  int32_t ViewWidth() const { return ViewSize(session_.Work().Width(), zoom_); }
-  int32_t ViewHeight() const { return ViewSize(session_.Work().Height(), zoom_); }
-  TRect VisibleViewRect() const;  // the part of the surface the scroll box shows
-  POINT ViewCentre() const;
   // Zoom keys and wheels over the drawing area, seen in the message loop before any
   // control; true when the message was used.
   bool PreviewZoom(const MSG& msg);
@@ -150,17 +150,14 @@ class TFreePicF : private EditorHost {
   win::Font captionFont_, labelFont_;
   win::Brush barBrush_;
   win::Icon bigIcon_, smallIcon_;
-  struct ScrollRanges {
-    int32_t Width = -1, Height = -1, ClientWidth = -1, ClientHeight = -1;
-    bool operator==(const ScrollRanges&) const = default;
-  };
-  ScrollRanges ranges_;
+  ScrollView area_;
   win::ChangeNotification pageFolderWatch_;  // the page folder, watched while a page is awaited
   std::string watchedFolder_;
   // A change in the watched folder not read yet: a picture being written changes many
   // times, and input goes first.
   bool pageChangeSeen_ = false;
   static constexpr uint64_t kPageReadGapMs = 4;
+  int32_t shownToolDown_ = 0;  // the session's ToolDown() as the toolbar shows it
   bool closing_ = false;
   bool closed_ = false;
 };

@@ -14,21 +14,6 @@
 
 namespace vk {
 
-TRect TFreePicF::VisibleViewRect() const {
-  RECT client{};
-  if (!scrollBox1_ || !image1_ || !::GetClientRect(scrollBox1_, &client)) return {};
-  POINT origin{0, 0};
-  ::MapWindowPoints(scrollBox1_, image1_, &origin, 1);
-  return Intersect({origin.x, origin.y, origin.x + client.right, origin.y + client.bottom},
-                   {0, 0, ViewWidth(), ViewHeight()});
-}
-
-POINT TFreePicF::ViewCentre() const {
-  RECT client{};
-  if (scrollBox1_) ::GetClientRect(scrollBox1_, &client);
-  return {client.right / 2, client.bottom / 2};
-}
-
 void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
   const int32_t most = MaxZoomFor(session_.Work().Width(), session_.Work().Height());
   zoom = std::clamp(zoom, std::min(kFitMin, most), most);
@@ -44,9 +29,9 @@ void TFreePicF::ZoomTo(int32_t zoom, POINT anchor) {
     session_.SetZoom(zoom_);
     session_.SetHandleHalf(HandleHalfAt(zoom_));
     session_.RedrawAll(false, true);
-    CenterImage();
-    ApplyScroll(SB_HORZ, static_cast<int32_t>(std::floor(px * zoom / 100.0)) - anchor.x);
-    ApplyScroll(SB_VERT, static_cast<int32_t>(std::floor(py * zoom / 100.0)) - anchor.y);
+    ShowView();
+    area_.ScrollTo(SB_HORZ, static_cast<int32_t>(std::floor(px * zoom / 100.0)) - anchor.x);
+    area_.ScrollTo(SB_VERT, static_cast<int32_t>(std::floor(py * zoom / 100.0)) - anchor.y);
     ::InvalidateRect(image1_, nullptr, FALSE);
   }
   zoom_ = zoom;
@@ -117,7 +102,7 @@ void TFreePicF::OnWheel(WPARAM keys, int delta, POINT screenPt) {
     return;
   }
   const int bar = (keys & MK_SHIFT) ? SB_HORZ : SB_VERT;
-  ApplyScroll(bar, ScrollPos(bar) - delta * 48 / WHEEL_DELTA);
+  area_.ScrollTo(bar, area_.Pos(bar) - delta * 48 / WHEEL_DELTA);
 }
 
 void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
@@ -129,7 +114,7 @@ void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
     return;
   }
   // Only what the scroll box shows: the surface may be far larger than the screen.
-  const TRect rc = Intersect(win::FromRECT(dirty), VisibleViewRect());
+  const TRect rc = Intersect(win::FromRECT(dirty), area_.Visible());
   if (rc.IsEmpty()) return;
   const int32_t w = overlay.Width(), h = overlay.Height();
   if (!scaler_ || scaler_->Zoom() != zoom_ || scaler_->PageWidth() != w || scaler_->PageHeight() != h)
