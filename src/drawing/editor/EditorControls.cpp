@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <string>
 
+#include "core/EditorArgs.h"
 #include "core/EditorLayout.h"
 #include "drawing/objects/PicFuns.h"
-#include "drawing/session/Tool.h"
+#include "drawing/session/EditSession.h"
 #include "win/Canvas.h"
 #include "win/Handle.h"
 #include "win/Text.h"
@@ -22,6 +23,11 @@ LRESULT CALLBACK DigitsOnly(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DW
 }
 
 }  // namespace
+
+bool ShowsToolDown(const ToolButtonDef& button, int32_t down) {
+  return (button.Command == CommandId::Select && down == EditSession::kSelectDown) ||
+         (button.Command == CommandId::ChooseTool && button.Tag == down);
+}
 
 HWND AddToolbarTips(HWND form, HWND toolbar, const std::vector<HWND>& buttons) {
   HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -48,6 +54,28 @@ void AcceptDigitsOnly(HWND combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (combo && ::GetComboBoxInfo(combo, &info) && info.hwndItem) ::SetWindowSubclass(info.hwndItem, &DigitsOnly, 1, 0);
+}
+
+std::wstring WindowText(HWND w) {
+  const int n = ::GetWindowTextLengthW(w);
+  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+  ::GetWindowTextW(w, s.data(), n + 1);
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+void FirstItemIfBlank(HWND combo) {
+  if (WindowText(combo).find_first_not_of(L' ') == std::wstring::npos) ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
+int32_t ClampPageBox(HWND box, int32_t page, int32_t pageCount) {
+  wchar_t buf[16] = {};
+  ::GetWindowTextW(box, buf, 16);
+  // Held to the pages that exist, as the arrows are.
+  page = std::clamp(ParseIntOr(win::WideToUtf8(buf), page), 1, std::max(pageCount, 1));
+  const std::wstring text = std::to_wstring(page);
+  if (text != buf) ::SetWindowTextW(box, text.c_str());
+  return page;
 }
 
 void DrawLineStyleItem(const DRAWITEMSTRUCT& dis) {

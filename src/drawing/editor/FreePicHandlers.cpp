@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/EditorLayout.h"
+#include "drawing/editor/EditorControls.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/objects/PicFuns.h"
 #include "drawing/objects/FigureKinds.h"
@@ -16,14 +17,6 @@
 namespace vk {
 
 namespace {
-
-std::wstring WindowText(HWND w) {
-  const int n = ::GetWindowTextLengthW(w);
-  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
-  ::GetWindowTextW(w, s.data(), n + 1);
-  s.resize(static_cast<size_t>(n));
-  return s;
-}
 
 bool KeyHeld(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
@@ -160,12 +153,7 @@ void TFreePicF::OnPropCommand(size_t index, int code) {
   }
 }
 
-void TFreePicF::cbbLineWExit() {
-  HWND combo = ControlHandle(PropRole::LineWidth);
-  std::wstring t = WindowText(combo);
-  t.erase(std::remove(t.begin(), t.end(), L' '), t.end());
-  if (t.empty()) ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
-}
+void TFreePicF::cbbLineWExit() { FirstItemIfBlank(ControlHandle(PropRole::LineWidth)); }
 
 void TFreePicF::cbbLineWChange() {
   session_.SetLineWidth(ParseIntOr(win::WideToUtf8(WindowText(ControlHandle(PropRole::LineWidth))), 1));
@@ -187,15 +175,7 @@ void TFreePicF::schckbxFillColorClick() {
 }
 
 int32_t TFreePicF::ClampPageBox() {
-  HWND box = ControlHandle(PropRole::PageBox);
-  wchar_t buf[16] = {};
-  ::GetWindowTextW(box, buf, 16);
-  // Held to the pages that exist, as the arrows are; text that is no number keeps this page.
-  const int32_t page =
-      std::clamp(ParseIntOr(win::WideToUtf8(buf), session_.PageNo()), 1, std::max(session_.PageCount(), 1));
-  const std::wstring text = std::to_wstring(page);
-  if (text != buf) ::SetWindowTextW(box, text.c_str());
-  return page;
+  return vk::ClampPageBox(ControlHandle(PropRole::PageBox), session_.PageNo(), session_.PageCount());
 }
 
 void TFreePicF::btn1Click() { session_.Goto(ClampPageBox()); }

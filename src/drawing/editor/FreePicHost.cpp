@@ -46,11 +46,6 @@ void TFreePicF::CaptureMouse(bool capture) {
   else if (::GetCapture() == image1_) ::ReleaseCapture();
 }
 
-void TFreePicF::ScrollTo(POINT position) {
-  area_.ScrollTo(SB_HORZ, position.x);
-  area_.ScrollTo(SB_VERT, position.y);
-}
-
 bool TFreePicF::AskDelete(bool& dontAskAgain) { return vk::AskDelete(form_, dontAskAgain, args_.IconFile) == IDYES; }
 
 void TFreePicF::ShowError(const std::string& utf8Text) {
@@ -87,7 +82,8 @@ void TFreePicF::ToolsChanged() {
   if (down == shownToolDown_) return;
   const auto defs = ToolButtons();
   for (size_t i = 0; i < defs.size() && i < buttons_.size(); ++i)
-    if (ShowsToolDown(defs[i], down) || ShowsToolDown(defs[i], shownToolDown_)) ::InvalidateRect(buttons_[i], nullptr, FALSE);
+    if (ShowsToolDown(defs[i], down) || ShowsToolDown(defs[i], shownToolDown_))
+      ::InvalidateRect(buttons_[i], nullptr, FALSE);
   shownToolDown_ = down;
 }
 

@@ -65,8 +65,8 @@ class TFreePicF : private EditorHost {
   void PageResized() override;
   void CursorChanged(int32_t mode) override;
   void CaptureMouse(bool capture) override;
-  POINT ScrollPosition() override { return {area_.Pos(SB_HORZ), area_.Pos(SB_VERT)}; }
-  void ScrollTo(POINT position) override;
+  POINT ScrollPosition() override { return area_.Position(); }
+  void ScrollTo(POINT position) override { area_.ScrollTo(position); }
   bool AskYesNo(Question question) override { return AskQuestion(form_, question); }
   bool AskDelete(bool& dontAskAgain) override;
   void ShowError(const std::string& utf8Text) override;
@@ -100,11 +100,6 @@ class TFreePicF : private EditorHost {
   void RunModalLoop();
   void RequestClose();
   void SetButtonEnabled(CommandId command, bool enabled);
-  // Whether button shows down while the session's ToolDown() is down.
-  static bool ShowsToolDown(const ToolButtonDef& button, int32_t down) {
-    return (button.Command == CommandId::Select && down == EditSession::kSelectDown) ||
-           (button.Command == CommandId::ChooseTool && button.Tag == down);
-  }
 
   // --- the spec's handlers, forwarding to the session (FreePicHandlers.cpp) ---
   void OnToolButton(size_t index);

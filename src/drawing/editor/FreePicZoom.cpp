@@ -139,8 +139,7 @@ void TFreePicF::PaintSurface(HDC dc, const RECT& dirty) {
 }
 
 void TFreePicF::UpdateZoomReadout() {
-  if (HWND label = ControlHandle(PropRole::ZoomReadout))
-    ::SetWindowTextW(label, win::Utf8ToWide(std::to_string(zoom_) + " %").c_str());
+  ::SetWindowTextW(ControlHandle(PropRole::ZoomReadout), win::Utf8ToWide(std::to_string(zoom_) + " %").c_str());
 }
 
 }  // namespace vk

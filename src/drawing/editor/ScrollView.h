@@ -18,8 +18,13 @@ class ScrollView {
   // The surface shows a view of width x height: the scroll ranges follow, and it is placed.
   void Show(int32_t width, int32_t height);
   int32_t Pos(int bar) const;
+  POINT Position() const { return {Pos(SB_HORZ), Pos(SB_VERT)}; }
   // Scrolls to pos, held to the range.
   void ScrollTo(int bar, int32_t pos);
+  void ScrollTo(POINT pos) {
+    ScrollTo(SB_HORZ, pos.x);
+    ScrollTo(SB_VERT, pos.y);
+  }
   // A scroll bar's own request (WM_HSCROLL, WM_VSCROLL).
   void OnScrollBar(int bar, WORD request);
   // The part of the surface the box shows, in surface pixels.
