@@ -267,6 +267,18 @@ def draw_ready():
     return img
 
 
+def draw_pen():
+    img = Image()
+    # A pen whose nib is the hot spot (2, 29): the stroke starts exactly there.
+    img.line(2, 29, 5, 22)
+    img.line(2, 29, 9, 26)
+    img.line(5, 22, 23, 4)
+    img.line(9, 26, 27, 8)
+    img.line(23, 4, 27, 8)
+    img.line(7, 21, 10, 24)
+    return img
+
+
 CURSORS = [
     ("cur_line.cur", lambda: tool(draw_line), (4, 4), 2),
     ("cur_rect.cur", lambda: tool(draw_rect), (4, 4), 2),
@@ -281,6 +293,7 @@ CURSORS = [
     ("cur_move.cur", draw_move, (1, 1), 16),
     ("cur_imag.cur", draw_imag, (2, 3), 2),
     ("cur_ready_draw.cur", draw_ready, (7, 7), 2),
+    ("cur_pen.cur", draw_pen, (2, 29), 2),
 ]
 
 

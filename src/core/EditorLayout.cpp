@@ -35,6 +35,8 @@ constexpr ToolButtonDef kButtons[] = {
      false, true, 889, 32, CommandId::ChooseTool},
     {"SpeedButton1", "新建", "", 0, 0, false, true, 933, 32, CommandId::NewDrawing},
     {"SpeedButton16", "扇形", "扇形", 6, 1, false, true, 985, 32, CommandId::ChooseTool},
+    // Last, so that the buttons before it keep their control ids; it sits after Exit.
+    {"SpeedButtonPen", "Pen", "Pen (Ctrl+Shift+F)", 12, 1, true, true, 615, 49, CommandId::ChooseTool},
 };
 
 constexpr CommandKey kCommandKeys[] = {

@@ -61,6 +61,8 @@ enum class TMouseButton : uint8_t { Left = 0, Right = 1, Middle = 2 };
 inline constexpr int kCursorLineEnd = 31;  // hovering a line end (hit 10, 11)
 inline constexpr int kCursorTrunVer = 32;  // hovering a control point (hit 12..17)
 inline constexpr int kCursorMove = 33;
+inline constexpr int kCursorPen = 34;      // the freehand pen's tool
+inline constexpr int kCursorCount = 35;    // cursor numbers are below this
 
 // Result of in-place text entry handed to a text object.
 inline constexpr uint16_t kTextKeyAccept = 13;

@@ -9,7 +9,7 @@ namespace {
 
 TEST(EditorLayout, ToolbarTableHasEveryButtonInPlace) {
   const auto b = vk::ToolButtons();
-  ASSERT_EQ(b.size(), 23u);
+  ASSERT_EQ(b.size(), 24u);
   const vk::ToolButtonDef& line = b[static_cast<size_t>(vk::IndexOfToolButton("SpeedButton8"))];
   EXPECT_STREQ(line.Caption, "Line");
   EXPECT_EQ(line.Tag, 1);
@@ -63,7 +63,7 @@ TEST(EditorLayout, CommandKeysReachHiddenButtonsAndTooltipsNameTheVisibleOnes) {
   for (const auto& d : vk::ToolButtons())
     if (d.Visible && *vk::ToolTipText(d)) tips.insert(vk::ToolTipText(d));
   EXPECT_EQ(tips, (std::set<std::string>{"Copy (Ctrl+C)", "Paste (Ctrl+V)", "Delete (Del)", "Line", "Rect",
-                                         "RoundRect", "Round", "Polyline"}));
+                                         "RoundRect", "Round", "Polyline", "Pen (Ctrl+Shift+F)"}));
 }
 
 TEST(EditorLayout, BarsStackAtTheTopAndTheDrawingAreaTakesTheRest) {

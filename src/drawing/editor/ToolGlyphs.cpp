@@ -61,6 +61,11 @@ void DrawGlyph(HDC dc, const ToolButtonDef& d, int cx, int cy, COLORREF ink) {
     ::MoveToEx(dc, r - 4, cy - 4, nullptr);
     ::LineTo(dc, r, cy);
     ::LineTo(dc, r - 4, cy + 4);
+  } else if (Is(d, "SpeedButtonPen")) {  // a pen over the wave it drew
+    POINT wave[4] = {{l, b - 1}, {l + 4, b - 5}, {l + 8, b - 1}, {l + 12, b - 5}};
+    ::Polyline(dc, wave, 4);
+    POINT nib[4] = {{cx - 2, cy + 2}, {r - 2, t}, {r, t + 2}, {cx, cy + 4}};
+    ::Polygon(dc, nib, 4);
   }
 }
 

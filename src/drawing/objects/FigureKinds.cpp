@@ -23,8 +23,14 @@ std::unique_ptr<TPicBase> Make() {
 template <typename T>
 constexpr FigureKind Row(int32_t tag, TPicType kind, uint8_t subtype, const char* button, const char* cursor, char key,
                          bool filled, DescribedObject::Kind section, bool endsOnDoubleClick = false, bool text = false) {
-  return {tag, kind, subtype, button, &Make<T>, sizeof(T), cursor, key, key != 0, filled, text, endsOnDoubleClick,
-          section};
+  return {tag,  kind,   subtype, button, &Make<T>, sizeof(T), kind,    cursor, key, key != 0, filled, text,
+          endsOnDoubleClick, false, section};
+}
+
+// The pen: polylines drawn by hand, with a mode and cursor of its own.
+constexpr FigureKind PenRow(int32_t tag, const char* button, const char* cursor, char key) {
+  return {tag,   PIC_POLY, PolyOpen, button, &Make<TPolyPic>, sizeof(TPolyPic), kCursorPen, cursor, key, true, false,
+          false, false,    true,     DescribedObject::Kind::OpenPolyline};
 }
 
 using Section = DescribedObject::Kind;
@@ -41,6 +47,7 @@ constexpr FigureKind kFigures[] = {
     Row<TPolyPic>(9, PIC_POLY, PolyClose, "SpeedButton17", "CUR_POLY", 'P', false, Section::NotDescribed, true),
     Row<TCurvePic>(10, PIC_CURVE, 0, "SpeedButton14", "CUR_CURVE", 'B', true, Section::NotDescribed),
     Row<TTextPic>(11, PIC_TEXT, 0, "SpeedButton15", "CUR_TEXT", 'T', true, Section::NotDescribed, false, true),
+    PenRow(12, "SpeedButtonPen", "CUR_PEN", 'F'),
 };
 
 // A forgotten row, a tag or key used twice or a kind without a tool fails the build, and so
@@ -52,14 +59,14 @@ constexpr bool EveryKindHasATool() {
     if (!found) return false;
   }
   for (const FigureKind& f : kFigures)
-    if (f.Kind >= kCursorLineEnd) return false;
+    if (f.Mode <= 0 || f.Mode >= kCursorCount || (!f.Freehand && f.Mode != f.Kind)) return false;
   return true;
 }
 constexpr bool TagsAndKeysAreUnique() {
   for (size_t i = 0; i < std::size(kFigures); ++i)
     for (size_t j = i + 1; j < std::size(kFigures); ++j) {
       const FigureKind &a = kFigures[i], &b = kFigures[j];
-      if (a.Tag == b.Tag || (a.Kind == b.Kind && a.Subtype == b.Subtype)) return false;
+      if (a.Tag == b.Tag || (a.Kind == b.Kind && a.Subtype == b.Subtype && a.Freehand == b.Freehand)) return false;
       if (a.Key != 0 && a.Key == b.Key && a.Shift == b.Shift) return false;
       if (std::string_view(a.Button) == b.Button) return false;
     }
@@ -80,14 +87,14 @@ const FigureKind* FigureOfTag(int32_t tag) {
 
 const FigureKind* FigureOfKind(uint8_t kind) {
   for (const FigureKind& f : kFigures)
-    if (f.Kind == kind) return &f;
+    if (f.Kind == kind && !f.Freehand) return &f;
   return nullptr;
 }
 
 const FigureKind* FigureOf(const TPicBase& pic) {
   const uint8_t subtype = pic.Subtype();
   for (const FigureKind& f : kFigures)
-    if (f.Kind == pic.PicId && f.Subtype == subtype) return &f;
+    if (f.Kind == pic.PicId && f.Subtype == subtype && !f.Freehand) return &f;
   return FigureOfKind(pic.PicId);  // a subtype no tool makes (a damaged file) still has its kind
 }
 

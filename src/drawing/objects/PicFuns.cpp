@@ -60,7 +60,7 @@ constexpr std::array<CursorEntry, 3> kCursors{{
 
 // Our cursor table, indexed by cursor number. Cursors from resources are shared
 // handles: they are never destroyed.
-std::array<HCURSOR, kCursorMove + 1> g_cursors{};
+std::array<HCURSOR, kCursorCount> g_cursors{};
 
 // A text's extent at any size from one measure of its distinct characters. GDI's extent
 // of a line is the sum of its characters' advances, so a text of megabytes costs what its
@@ -237,7 +237,7 @@ void ClearTextArea(win::Canvas& canvas, const TRect& rect) {
 }
 
 void LoadPicCursors(HINSTANCE module) {
-  for (const FigureKind& f : FigureKinds()) g_cursors[f.Kind] = ::LoadCursorA(module, f.Cursor);
+  for (const FigureKind& f : FigureKinds()) g_cursors[static_cast<size_t>(f.Mode)] = ::LoadCursorA(module, f.Cursor);
   for (const CursorEntry& e : kCursors) g_cursors[e.number] = ::LoadCursorA(module, e.name);
 }
 
@@ -247,8 +247,8 @@ HCURSOR PicCursor(int number) {
 }
 
 const char* PicCursorResourceName(int number) {
-  if (number > 0 && number < 256)
-    if (const FigureKind* f = FigureOfKind(static_cast<uint8_t>(number))) return f->Cursor;
+  for (const FigureKind& f : FigureKinds())
+    if (f.Mode == number) return f.Cursor;
   for (const CursorEntry& e : kCursors)
     if (e.number == number) return e.name;
   return nullptr;

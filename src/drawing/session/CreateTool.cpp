@@ -7,7 +7,16 @@
 namespace vk {
 
 CreateTool::CreateTool(EditSession& session, Gesture& gesture, const FigureKind& figure)
-    : s_(session), g_(gesture), template_(figure.Create()), kind_(figure.Kind) {}
+    : s_(session),
+      g_(gesture),
+      template_(figure.Create()),
+      kind_(figure.Kind),
+      mode_(figure.Mode),
+      freehand_(figure.Freehand) {}
+
+bool CreateTool::Serves(const FigureKind& figure) const {
+  return figure.Kind == kind_ && figure.Freehand == freehand_;
+}
 
 // The figure in the making is the current object: the template, unless a command made
 // another object current while this tool stayed chosen.

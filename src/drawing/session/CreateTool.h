@@ -20,7 +20,8 @@ class CreateTool : public Tool {
   CreateTool(EditSession& session, Gesture& gesture, const FigureKind& figure);
 
   TPicBase& Template() { return *template_; }
-  TPicType Kind() const { return kind_; }
+  // Whether this is the tool of figure (the rows of a kind share one, the pen has its own).
+  bool Serves(const FigureKind& figure) const;
 
   void Press(const PointerEvent& e) override;
   void Move(const PointerEvent& e) override;
@@ -28,7 +29,7 @@ class CreateTool : public Tool {
   bool CompletesOnRelease() const override;
   bool Cancel() override;
   bool Busy() const override;
-  int32_t Cursor() const override { return kind_; }
+  int32_t Cursor() const override { return mode_; }
 
  protected:
   EditSession& s_;
@@ -37,6 +38,8 @@ class CreateTool : public Tool {
  private:
   std::unique_ptr<TPicBase> template_;
   TPicType kind_;
+  int32_t mode_;
+  bool freehand_;
 };
 
 // The text tool: its press opens an entry over the surface, where the user clicked.

@@ -11,6 +11,7 @@
 #include "drawing/objects/TextPic.h"
 #include "drawing/session/CommandScope.h"
 #include "drawing/session/CreateTool.h"
+#include "drawing/session/PenTool.h"
 #include "drawing/session/SelectionTool.h"
 #include "win/FileIO.h"
 #include "win/Text.h"
@@ -52,8 +53,9 @@ EditSession::~EditSession() {
 void EditSession::CreateTools() {
   select_ = std::make_unique<SelectionTool>(*this, gesture_);
   for (const FigureKind& figure : FigureKinds()) {
-    if (CreatorOf(figure.Kind)) continue;  // the rows of a kind share its tool
+    if (CreatorOf(figure)) continue;  // the rows of a kind share its tool
     if (figure.Text) creators_.push_back(std::make_unique<TextCreateTool>(*this, gesture_, figure));
+    else if (figure.Freehand) creators_.push_back(std::make_unique<PenTool>(*this, gesture_, figure));
     else creators_.push_back(std::make_unique<CreateTool>(*this, gesture_, figure));
     TPicBase& t = creators_.back()->Template();
     t.PicId = figure.Kind;
@@ -62,9 +64,9 @@ void EditSession::CreateTools() {
   tool_ = select_.get();
 }
 
-CreateTool* EditSession::CreatorOf(TPicType kind) const {
+CreateTool* EditSession::CreatorOf(const FigureKind& figure) const {
   for (const auto& tool : creators_)
-    if (tool->Kind() == kind) return tool.get();
+    if (tool->Serves(figure)) return tool.get();
   return nullptr;
 }
 
@@ -129,7 +131,7 @@ void EditSession::ToolButtonsUp() {
 
 void EditSession::ChooseTool(int32_t tag) {
   const FigureKind* figure = FigureOfTag(tag);
-  CreateTool* tool = figure ? CreatorOf(figure->Kind) : nullptr;
+  CreateTool* tool = figure ? CreatorOf(*figure) : nullptr;
   if (!tool) return;  // a kind this editor does not draw
   toolDown_ = tag;
   // A figure left half made (a polyline's first points) does not come back when its tool

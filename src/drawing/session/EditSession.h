@@ -151,10 +151,11 @@ class EditSession {
   friend class SelectionTool;
   friend class CreateTool;
   friend class TextCreateTool;
+  friend class PenTool;
 
   // --- tools ---
   void CreateTools();
-  CreateTool* CreatorOf(TPicType kind) const;
+  CreateTool* CreatorOf(const FigureKind& figure) const;
   void UseTool(Tool& tool);
   void UseSelectTool();
   void NoteCursor();

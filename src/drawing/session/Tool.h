@@ -21,6 +21,7 @@ enum : int32_t {
   kModeMove = -22,
   kModeLineEnd = 31,
   kModeTrunVer = 32,
+  kModePen = kCursorPen,
   kModeWait = -11,
 };
 

@@ -52,7 +52,7 @@ TEST(Mouse, TheFormLoadsTheDrawingCursorsFromItsOwnModule) {
 TEST(Mouse, KeysChooseTheHiddenToolsAndCutAndTheToolbarShowsItsTooltips) {
   FormSession s("keys");
   s.Run([](FormSession& s) {
-    EXPECT_EQ(::SendMessageW(s.Control("ToolTips"), TTM_GETTOOLCOUNT, 0, 0), 8);
+    EXPECT_EQ(::SendMessageW(s.Control("ToolTips"), TTM_GETTOOLCOUNT, 0, 0), 9);
     auto arcType = [&] {
       int t = -1;
       s.OnGui([&] {

@@ -195,7 +195,7 @@ TEST(PicFuns, CursorsLoadFromOurResourcesWithTheirHotSpots) {
       {1, {"CUR_LINE", 4, 4}},       {2, {"CUR_RECT", 4, 4}},     {3, {"CUR_ROUN", 4, 4}},
       {4, {"CUR_CIRC", 4, 4}},       {5, {"CUR_ARCC", 4, 4}},     {6, {"CUR_POLY", 4, 4}},
       {7, {"CUR_CURVE", 15, 15}},    {8, {"CUR_TEXT", 3, 15}},    {31, {"CUR_LINE_END", 7, 7}},
-      {32, {"CUR_TRUN_VER", 15, 12}}, {33, {"CUR_MOVE", 1, 1}},
+      {32, {"CUR_TRUN_VER", 15, 12}}, {33, {"CUR_MOVE", 1, 1}},     {34, {"CUR_PEN", 2, 29}},
   };
   std::set<HCURSOR> distinct;
   for (const auto& e : table) {
@@ -203,8 +203,8 @@ TEST(PicFuns, CursorsLoadFromOurResourcesWithTheirHotSpots) {
     ExpectHotSpot(vk::PicCursor(e.number), e.hot);
     distinct.insert(vk::PicCursor(e.number));
   }
-  EXPECT_EQ(distinct.size(), 11u);
-  for (int n : {-1, 0, 9, 30, 34, 1000}) EXPECT_EQ(vk::PicCursor(n), nullptr) << n;
+  EXPECT_EQ(distinct.size(), 12u);
+  for (int n : {-1, 0, 9, 30, 35, 1000}) EXPECT_EQ(vk::PicCursor(n), nullptr) << n;
   // Two more are resources but not installed.
   ExpectHotSpot(::LoadCursorA(self, "CUR_IMAG"), {"CUR_IMAG", 2, 3});
   ExpectHotSpot(::LoadCursorA(self, "CUR_READY_DRAW"), {"CUR_READY_DRAW", 7, 7});
