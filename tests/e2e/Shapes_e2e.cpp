@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "E2eFiles.h"
 #include "GuiDriver.h"
@@ -294,6 +295,44 @@ TEST(ShapesE2e, ALineDrawnAtTheFitScaleIsStoredInPagePixels) {
   ASSERT_EQ(objs.size(), 1u);
   EXPECT_EQ(objs[0].A, (vk::TPoint{vk::ViewToPage(from.x, zoom), vk::ViewToPage(from.y, zoom)}));
   EXPECT_EQ(objs[0].B, (vk::TPoint{vk::ViewToPage(to.x, zoom), vk::ViewToPage(to.y, zoom)}));
+}
+
+// Ctrl+Shift+F picks the pen; a stroke drawn at 50 % is stored in page pixels, as an open
+// polyline the page description lists as an mLine.
+TEST(ShapesE2e, AStrokeOfThePenAtHalfScaleIsAnOpenPolylineInPagePixels) {
+  const pagehost::HostOptions opt = Options("pen");
+  ASSERT_TRUE(vkt::RunHosted(opt, [&](vkt::HostedEditor& e) {
+    auto zoom = [&] {
+      wchar_t text[16] = {};
+      ::GetWindowTextW(e.Control("lblZoom"), text, 16);
+      return static_cast<int32_t>(std::wcstol(text, nullptr, 10));
+    };
+    for (int i = 0; i < 8 && zoom() > 50; ++i) {
+      const int32_t before = zoom();
+      vkt::KeyTap(VK_OEM_MINUS, true);
+      ASSERT_TRUE(vkt::WaitFor([&] { return zoom() != before; }, 3000));
+    }
+    ASSERT_EQ(zoom(), 50);
+    vkt::KeyTap('F', true, true);
+    // An L: right 100 view pixels, then down 50.
+    const POINT a = e.Page(100, 100), b = e.Page(200, 100), c = e.Page(200, 150);
+    vkt::MouseMove(a.x, a.y);
+    vkt::MouseButton(a.x, a.y, true);
+    for (int i = 1; i <= 10; ++i) vkt::MouseMove(a.x + (b.x - a.x) * i / 10, a.y);
+    for (int i = 1; i <= 10; ++i) vkt::MouseMove(b.x, b.y + (c.y - b.y) * i / 10);
+    vkt::MouseButton(c.x, c.y, false);
+    ASSERT_TRUE(e.Apply());
+  }));
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 1u);
+  EXPECT_EQ(objs[0].Kind, 6);
+  EXPECT_EQ(objs[0].Type, 0);  // open
+  EXPECT_EQ(objs[0].Points, (std::vector<vk::TPoint>{{200, 200}, {400, 200}, {400, 300}}));
+  const std::vector<uint8_t> ini = vkt::FileBytes(opt.Dir + "1.ini");
+  const std::string text(ini.begin(), ini.end());
+  EXPECT_NE(text.find("mLine=1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("[mLine1]"), std::string::npos) << text;
 }
 
 }  // namespace

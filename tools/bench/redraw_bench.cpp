@@ -5,13 +5,15 @@
 // time to render one text with all its effects; one undo or redo to the screen, checked
 // against a full rebuild, and what the undo history holds; press-to-screen at the fit
 // scale and at 400 %, one zoom step and the memory the process holds at each scale; the
-// bookkeeping (undo step and area to redraw) of one move among 100,000 objects. Prints
-// medians in milliseconds.
+// bookkeeping (undo step and area to redraw) of one move among 100,000 objects; a pen
+// stroke's mouse moves and how a circular stroke is thinned. Prints medians in
+// milliseconds.
 #include <windows.h>
 
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
@@ -22,10 +24,13 @@
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
+#include "core/StrokeSimplify.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/RenderTracker.h"
+#include "drawing/objects/FigureKinds.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PolyPic.h"
+#include "drawing/session/PenTool.h"
 
 namespace {
 
@@ -161,6 +166,54 @@ Result Measure(int objects, int texts, const std::string& pageFile, int32_t zoom
 }
 
 // One mouse move (and its painting) while the last vertex of a 5,000-vertex polyline is dragged.
+// The pen: a stroke of 5,000 mouse moves, each to the screen (medians of its first and
+// last 500 moves); and a stroke of 2,000 samples along a circle of radius 200, thinned.
+void MeasurePen(const std::string& pageFile) {
+  vkt::GuiThread gui;
+  vk::TFreePicF form(BenchArgs(pageFile));
+  std::vector<double> moves;
+  size_t stored = 0;
+  std::thread driver([&] {
+    vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
+    HWND surface = form.SurfaceHandle();
+    gui.Run([&] {
+      form.Session().ChooseTool(vk::FigureForKey('F', true)->Tag);
+      ::SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+      for (int i = 1; i <= 5000; ++i) {
+        const double t0 = Now();
+        ::SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100 + (i % 800), 100 + (i / 800) * 40 + (i % 7)));
+        ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::GdiFlush();
+        moves.push_back(Now() - t0);
+      }
+      ::SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(100, 400));
+      stored = form.Pics().size();
+      ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    });
+    vkt::AnswerDialog(L"Quillora Studio", IDNO);
+  });
+  form.ShowModal();
+  driver.join();
+  const std::vector<double> first(moves.begin(), moves.begin() + 500), last(moves.end() - 500, moves.end());
+  std::printf("pen: one mouse move of a 5000-move stroke, to the screen: %.3f ms (first 500), %.3f ms (last 500)%s\n",
+              Median(first), Median(last), stored == 1 ? "" : "; NO stroke was stored");
+  std::vector<vk::TPoint> circle;
+  for (int i = 0; i < 2000; ++i) {
+    const double a = 2 * 3.14159265358979 * i / 2000;
+    circle.push_back({static_cast<int32_t>(std::lround(500 + 200 * std::cos(a))),
+                      static_cast<int32_t>(std::lround(500 + 200 * std::sin(a)))});
+  }
+  const std::vector<vk::TPoint> kept = vk::SimplifyStroke(circle, vk::PenTool::kStrokeTolerance);
+  double farthest = 0;
+  for (const vk::TPoint& p : circle) {
+    double nearest = 1e9;
+    for (size_t i = 1; i < kept.size(); ++i) nearest = std::min(nearest, vk::DistanceToSegment(p, kept[i - 1], kept[i]));
+    farthest = std::max(farthest, nearest);
+  }
+  std::printf("pen: 2000 samples along a circle of radius 200 stored as %zu points; farthest sample %.3f px\n",
+              kept.size(), farthest);
+}
+
 double MeasureVertexDrag(const std::string& pageFile) {
   vkt::GuiThread gui;
   vk::TFreePicF form(BenchArgs(pageFile));
@@ -427,6 +480,7 @@ int main() {
   }
   std::printf("one 60-point text of 40 characters with all three effects: %.2f ms\n", TextRenderTime());
   std::printf("vertex drag of a 5000-vertex polyline: %.3f ms per mouse move\n", MeasureVertexDrag(page));
+  MeasurePen(page);
   const UndoResult u = MeasureUndo(page);
   std::printf("undo / redo of a drag among 500 objects, to the screen: %.2f / %.2f ms; pixels as a full rebuild: %s\n",
               u.undo, u.redo, u.identical ? "yes" : "NO");
