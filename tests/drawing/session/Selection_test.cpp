@@ -125,83 +125,43 @@ TEST(Selecting, AHandleOfASelectedObjectResizesItAloneAndKeepsTheSelection) {
   EXPECT_EQ(h.Pic(1).GetRect(), other);
 }
 
-// Each command on rectangles 0 and 2 of four: what it does, and one step that undoes it.
+// Each command on rectangles 0 and 2 of four: the rectangles' left edges after it, what is
+// selected then, the pen style of the selected ones, and the steps that undo it.
 TEST(SelectionCommands, EachActsOnEverySelectedObjectAsOneStep) {
-  using Step = std::function<void(SessionHarness&)>;
-  const vk::TPoint moved{20, 10};
-  auto leftOf = [](SessionHarness& h, size_t i) { return h.Pic(i).GetRect().Left; };
   const struct {
     const char* name;
-    Step act, check;
+    std::function<void(SessionHarness&)> act;
+    std::vector<int32_t> lefts;
+    Indices chosen;
+    uint8_t style = vk::kPenSolid;
+    size_t steps = 1;
   } cases[] = {
-      {"drag a body", [&](SessionHarness& h) { h.Drag(400, 85, 400 + moved.X, 85 + moved.Y); },
-       [&](SessionHarness& h) {
-         EXPECT_EQ(h.Pic(0).GetRect().Left, 50 + moved.X);
-         EXPECT_EQ(h.Pic(2).GetRect().Top, 50 + moved.Y);
-         EXPECT_EQ(leftOf(h, 1), 200);
-       }},
+      {"drag a body", [](SessionHarness& h) { h.Drag(400, 85, 420, 95); }, {70, 200, 370, 500}, {0, 2}},
       {"Shift+drag a selected body",
-       [&](SessionHarness& h) {
+       [](SessionHarness& h) {
          h.Press(400, 85, vk::TMouseButton::Left, vk::kShiftKey);
          h.Move(410, 90, vk::kLeftButton | vk::kShiftKey);
          h.Release(420, 95);
        },
-       [&](SessionHarness& h) {
-         EXPECT_EQ(leftOf(h, 0), 70);
-         EXPECT_EQ(leftOf(h, 2), 370);
-         EXPECT_EQ(Chosen(h), (Indices{0, 2}));
-       }},
-      {"arrow keys",
-       [](SessionHarness& h) {
-         for (int i = 0; i < 3; ++i) h.S().MoveBy({1, 0});
-       },
-       [&](SessionHarness& h) {
-         EXPECT_EQ(leftOf(h, 0), 53);
-         EXPECT_EQ(leftOf(h, 2), 353);
-         EXPECT_EQ(leftOf(h, 1), 200);
-       }},
-      {"Delete",
+       {70, 200, 370, 500}, {0, 2}},
+      {"a burst of arrow keys", [](SessionHarness& h) { for (int i = 0; i < 3; ++i) h.S().MoveBy({1, 0}); },
+       {53, 200, 353, 500}, {0, 2}},
+      {"Delete, one question",
        [](SessionHarness& h) {
          h.Host().DeleteAnswers = {true};
          h.S().Delete();
-       },
-       [&](SessionHarness& h) {
          EXPECT_EQ(h.Host().DeleteQuestions, 1);
-         ASSERT_EQ(h.Count(), 2u);
-         EXPECT_EQ(leftOf(h, 1), 500);
-         EXPECT_EQ(h.Pic(1).PicIndex, 1);
-       }},
-      {"Cut, then Paste twice",
+       },
+       {200, 500}, {}},
+      {"Cut, then Paste twice, each 6 on",
        [](SessionHarness& h) {
          h.S().Cut();
          h.S().Paste();
          h.S().Paste();
        },
-       [&](SessionHarness& h) {
-         ASSERT_EQ(h.Count(), 6u);
-         EXPECT_EQ(leftOf(h, 2), 56);  // the first copy, then the second, each 6 on
-         EXPECT_EQ(leftOf(h, 3), 356);
-         EXPECT_EQ(leftOf(h, 4), 62);
-         EXPECT_EQ(h.Pic(5).GetRect().Top, 62);
-         EXPECT_EQ(Chosen(h), (Indices{4, 5}));
-       }},
-      {"the property bar",
-       [](SessionHarness& h) {
-         h.S().SetLineStyle(2);
-       },
-       [](SessionHarness& h) {
-         EXPECT_EQ(h.Pic(0).PicPen.Style, vk::kPenDot);
-         EXPECT_EQ(h.Pic(2).PicPen.Style, vk::kPenDot);
-         EXPECT_EQ(h.Pic(1).PicPen.Style, vk::kPenSolid);
-       }},
-      {"Bring to Front", [](SessionHarness& h) { h.S().Run(vk::CommandForKey(0xDD, true)); },
-       [&](SessionHarness& h) {
-         for (size_t i = 0; i < 4; ++i) EXPECT_EQ(h.Pic(i).PicIndex, static_cast<int32_t>(i));
-         EXPECT_EQ(leftOf(h, 0), 200);
-         EXPECT_EQ(leftOf(h, 1), 500);
-         EXPECT_EQ(leftOf(h, 2), 50);
-         EXPECT_EQ(leftOf(h, 3), 350);
-       }},
+       {200, 500, 56, 356, 62, 362}, {4, 5}, vk::kPenSolid, 3},
+      {"the property bar", [](SessionHarness& h) { h.S().SetLineStyle(2); }, {50, 200, 350, 500}, {0, 2}, vk::kPenDot},
+      {"Ctrl+Shift+]", [](SessionHarness& h) { h.S().Run(vk::CommandForKey(0xDD, true)); }, {200, 500, 50, 350}, {2, 3}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -211,8 +171,14 @@ TEST(SelectionCommands, EachActsOnEverySelectedObjectAsOneStep) {
     ShiftClick(h, 2);
     const vk::DrawingState before = h.S().Drawing().Snapshot();
     c.act(h);
-    c.check(h);
-    EXPECT_EQ(Steps(h), std::string(c.name).find("Paste") != std::string::npos ? 3u : 1u);
+    ASSERT_EQ(h.Count(), c.lefts.size());
+    for (size_t i = 0; i < h.Count(); ++i) {
+      EXPECT_EQ(h.Pic(i).GetRect().Left, c.lefts[i]) << i;
+      EXPECT_EQ(h.Pic(i).PicIndex, static_cast<int32_t>(i));
+      EXPECT_EQ(h.Pic(i).PicPen.Style, h.Pic(i).Choosed ? c.style : uint8_t{vk::kPenSolid}) << i;
+    }
+    EXPECT_EQ(Chosen(h), c.chosen);
+    EXPECT_EQ(Steps(h), c.steps);
     while (h.S().Drawing().CanUndo()) h.S().UndoStep(false);
     EXPECT_EQ(h.S().Drawing().Snapshot(), before);
   }
@@ -253,6 +219,7 @@ TEST(SelectionCommands, AStyleMenuItemGoesOnlyToTheObjectsItIsOfferedFor) {
   EXPECT_EQ(h.Pic(1).PicBrush, (vk::BrushAttrs{0x0000FF, vk::kBrushSolid}));
   EXPECT_EQ(h.Pic(0).PicBrush, lineBrush);
   h.Select(1);
+  EXPECT_EQ(vk::IndexOfPicMenuItem("Front1"), vk::IndexOfPicMenuItem("Redo1") + 1);
   h.S().RunMenuItem(vk::PicMenuItems()[static_cast<size_t>(vk::IndexOfPicMenuItem("Back1"))]);
   EXPECT_EQ(h.Pic(0).GetRect().Left, 50);
   EXPECT_EQ(Steps(h), 2u);
