@@ -37,7 +37,7 @@ void SelectionTool::Press(const PointerEvent& e) {
   const bool shift = (e.Shift & kShiftKey) != 0 && e.Button == TMouseButton::Left;
   toggle_ = alone_ = nullptr;
   group_.clear();
-  marquee_ = bandShown_ = false;
+  marquee_ = bandShown_ = outlineShown_ = false;
   // A handle of a listed object that is not the current one (the figure just drawn shows
   // its handles while the tool template stays current) selects that object, as its body
   // does, so that the drag acts on what the user sees.
@@ -92,6 +92,8 @@ void SelectionTool::PressSelectedBody(TPicBase* pic, bool shift) {
   }
   group_ = s_.drawing_.Selected();
   if (group_.size() < 2) group_.clear();  // one object drags as it always has
+  groupRects_.clear();
+  for (const TPicBase* p : group_) groupRects_.push_back(p->GetRect());
 }
 
 void SelectionTool::Move(const PointerEvent& e) {
@@ -105,10 +107,11 @@ void SelectionTool::Move(const PointerEvent& e) {
   }
   if (!group_.empty()) {
     if (!(e.Shift & kLeftButton)) return;
-    for (TPicBase* pic : group_)
-      if (s_.drawing_.Holds(pic))
-        pic->DragTrack(s_.OverlayCanvas(), kHitBody, pic->GetRect(), g_.Down.X, g_.Down.Y, g_.Last.X, g_.Last.Y,
-                       e.Page.X, e.Page.Y);
+    // One outline call for the whole group, however many it holds.
+    if (outlineShown_) DrawGroupOutline(outlineAt_);
+    outlineAt_ = {e.Page.X - g_.Down.X, e.Page.Y - g_.Down.Y};
+    DrawGroupOutline(outlineAt_);
+    outlineShown_ = true;
     g_.Last = e.Page;
     cursor_ = kModeMove;
     return;
@@ -138,6 +141,7 @@ void SelectionTool::Release(const PointerEvent& e) {
   if (marquee_) {
     EndMarquee();
   } else if (!group_.empty() && e.Button == TMouseButton::Left) {
+    outlineShown_ = false;  // the redraw wipes it
     for (TPicBase* pic : group_)
       if (s_.drawing_.Holds(pic)) {
         pic->DragEnd(s_.OverlayCanvas(), kHitBody, pic->GetRect(), g_.Down.X, g_.Down.Y, e.Page.X, e.Page.Y);
@@ -198,6 +202,20 @@ void SelectionTool::StartSelection() {
   if (!s_.drawing_.Holds(s_.CurPic)) s_.drawing_.DeselectAll();
 }
 
+void SelectionTool::DrawGroupOutline(TPoint offset) const {
+  std::vector<TPoint> pts;
+  pts.reserve(groupRects_.size() * 5);
+  for (const TRect& r : groupRects_) {
+    const TRect m{r.Left + offset.X, r.Top + offset.Y, r.Right + offset.X, r.Bottom + offset.Y};
+    pts.insert(pts.end(), {{m.Left, m.Top}, {m.Right, m.Top}, {m.Right, m.Bottom}, {m.Left, m.Bottom}, {m.Left, m.Top}});
+  }
+  const std::vector<DWORD> counts(groupRects_.size(), 5);
+  win::Canvas& canvas = s_.OverlayCanvas();
+  canvas.SetPen({kColorWhite, 1, kPenDot, PenMode::Xor});
+  UseDragOutlineTools(canvas);
+  canvas.PolyPolyline(pts, counts);
+}
+
 void SelectionTool::EndMarquee() {
   if (bandShown_) DrawBand();
   marquee_ = bandShown_ = false;
@@ -222,8 +240,8 @@ void SelectionTool::EndMarquee() {
 
 bool SelectionTool::Cancel() {
   hit_ = kHitNone;
-  const bool shown = bandShown_;
-  marquee_ = bandShown_ = false;
+  const bool shown = bandShown_ || outlineShown_;
+  marquee_ = bandShown_ = outlineShown_ = false;
   toggle_ = alone_ = nullptr;
   group_.clear();
   return shown;

@@ -35,6 +35,8 @@ class SelectionTool : public Tool {
   bool SeveralSelected() const;
   void StartSelection();
   void DrawBand() const;
+  // The group's outlines (their bounding rects) moved by offset, XORed: drawn again, gone.
+  void DrawGroupOutline(TPoint offset) const;
   void EndMarquee();
 
   EditSession& s_;
@@ -46,6 +48,9 @@ class SelectionTool : public Tool {
   TPicBase* toggle_ = nullptr;  // Shift on this selected body: a click takes it out
   TPicBase* alone_ = nullptr;   // a press on this body among several selected: a click selects it alone
   std::vector<TPicBase*> group_;  // dragged together
+  std::vector<TRect> groupRects_;  // their bounding rects at the press
+  bool outlineShown_ = false;
+  TPoint outlineAt_;
   bool marquee_ = false;
   bool bandShown_ = false;
   TPoint bandFrom_, bandTo_;

@@ -125,6 +125,26 @@ TEST(Selecting, AHandleOfASelectedObjectResizesItAloneAndKeepsTheSelection) {
   EXPECT_EQ(h.Pic(1).GetRect(), other);
 }
 
+TEST(Selecting, AGroupDragShowsTheOutlinesAndEscapeWipesThem) {
+  SessionHarness h("group-outline");
+  Rects(h, 2);
+  h.Select(0);
+  ShiftClick(h, 1);
+  auto row = [&] {  // where the first rectangle's top edge goes, moved by (20, 10)
+    std::vector<uint32_t> v;
+    for (int x = 96; x < 104; ++x) v.push_back(h.Pixel(x, 60));
+    return v;
+  };
+  const std::vector<uint32_t> before = row();
+  h.Press(250, 85);
+  h.Move(260, 90);
+  h.Move(270, 95);
+  EXPECT_NE(row(), before);
+  h.S().Escape();
+  EXPECT_EQ(row(), before);
+  EXPECT_EQ(h.Pic(0).GetRect().Left, 50);
+}
+
 // Each command on rectangles 0 and 2 of four: the rectangles' left edges after it, what is
 // selected then, the pen style of the selected ones, and the steps that undo it.
 TEST(SelectionCommands, EachActsOnEverySelectedObjectAsOneStep) {
