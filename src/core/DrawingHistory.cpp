@@ -52,15 +52,16 @@ bool DrawingHistory::Record(const DrawingState& from, const DrawingState& to, ui
 bool DrawingHistory::Record(DrawingChange c, uint32_t group, uint64_t nowMs) {
   if (c.Before.empty() && c.After.empty()) return false;
   DropRedo();
-  const bool oneObject = c.Before.size() == 1 && c.After.size() == 1;
-  if (group != kNoGroup && groupOpen_ && oneObject && !steps_.empty()) {
+  // The same objects changed in place: one, or a run from the first to the last of several.
+  const bool inPlace = !c.Before.empty() && c.Before.size() == c.After.size();
+  if (group != kNoGroup && groupOpen_ && inPlace && !steps_.empty()) {
     Step& last = steps_.back();
     if (last.Group == group && nowMs - last.AtMs <= kGroupMs && last.Change.First == c.First &&
-        last.Change.After.size() == 1) {
+        last.Change.After.size() == c.After.size()) {
       bytes_ -= last.Bytes;
       last.Change.After = std::move(c.After);
       last.AtMs = nowMs;
-      if (last.Change.Before[0] == last.Change.After[0]) {
+      if (last.Change.Before == last.Change.After) {
         // The burst came back to where it started: nothing to take back.
         steps_.pop_back();
         --done_;
@@ -77,7 +78,7 @@ bool DrawingHistory::Record(DrawingChange c, uint32_t group, uint64_t nowMs) {
   bytes_ += s.Bytes;
   steps_.push_back(std::move(s));
   done_ = steps_.size();
-  groupOpen_ = group != kNoGroup && oneObject;
+  groupOpen_ = group != kNoGroup && inPlace;
   TrimToCap();
   return true;
 }

@@ -33,7 +33,8 @@ class DrawingHistory {
   static constexpr size_t kDefaultCapBytes = size_t{64} << 20;
   // For a history whose owner keeps it within a budget shared with others.
   static constexpr size_t kNoCap = SIZE_MAX;
-  // Changes with the same group that follow within this time on the same one object are one step.
+  // Changes with the same group that follow within this time on the same objects, changed in
+  // place, are one step.
   static constexpr uint64_t kGroupMs = 1000;
   enum Group : uint32_t { kNoGroup = 0, kArrowKeys = 1, kWidthBox = 2 };
 

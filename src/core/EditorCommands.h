@@ -21,6 +21,11 @@ enum class CommandId : uint8_t {
   OpenDrawing,
   NewDrawing,
   ViewPicture,
+  SelectAll,
+  BringToFront,
+  SendToBack,
+  BringForward,
+  SendBackward,
 };
 
 }  // namespace vk

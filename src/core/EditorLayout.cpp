@@ -46,6 +46,16 @@ constexpr CommandKey kCommandKeys[] = {
     {'N', false, CommandId::NewDrawing},
 };
 
+// ] and [ are the virtual keys of those US keyboard positions (VK_OEM_6, VK_OEM_4).
+constexpr uint8_t kKeyCloseBracket = 0xDD, kKeyOpenBracket = 0xDB;
+constexpr CommandKey kSelectionKeys[] = {
+    {'A', false, CommandId::SelectAll},
+    {kKeyCloseBracket, true, CommandId::BringToFront},
+    {kKeyOpenBracket, true, CommandId::SendToBack},
+    {kKeyCloseBracket, false, CommandId::BringForward},
+    {kKeyOpenBracket, false, CommandId::SendBackward},
+};
+
 struct KeyTip {
   const char* Button;
   const char* Text;
@@ -91,9 +101,12 @@ const char* ToolTipText(const ToolButtonDef& button) {
 
 std::span<const CommandKey> CommandKeys() { return kCommandKeys; }
 
+std::span<const CommandKey> SelectionKeys() { return kSelectionKeys; }
+
 CommandId CommandForKey(unsigned key, bool shift) {
-  for (const CommandKey& k : kCommandKeys)
-    if (static_cast<unsigned>(k.Key) == key && k.Shift == shift) return k.Command;
+  for (const std::span<const CommandKey> table : {CommandKeys(), SelectionKeys()})
+    for (const CommandKey& k : table)
+      if (k.Key == key && k.Shift == shift) return k.Command;
   return CommandId::None;
 }
 

@@ -43,12 +43,14 @@ const char* ToolTipText(const ToolButtonDef& button);
 // Keys with Ctrl held that run a command of a hidden button: the letter, whether Shift is
 // held too, the command. (The tools' keys are in the table of figure kinds.)
 struct CommandKey {
-  char Key;
+  uint8_t Key;  // the virtual-key code
   bool Shift;
   CommandId Command;
 };
 std::span<const CommandKey> CommandKeys();
-// The command of Ctrl (and Shift) with a letter key; None when the key runs none.
+// Keys with Ctrl held that act on the selection; no button runs these commands.
+std::span<const CommandKey> SelectionKeys();
+// The command of Ctrl (and Shift) with a key of either table; None when the key runs none.
 CommandId CommandForKey(unsigned key, bool shift);
 // The toolbar button that runs a command (the first, for ChooseTool); null for none.
 const ToolButtonDef* ButtonOf(CommandId command);

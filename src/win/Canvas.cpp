@@ -221,6 +221,13 @@ void Canvas::Polyline(std::span<const TPoint> pts) {
   ::Polyline(dc_, p.data(), static_cast<int>(p.size()));
 }
 
+void Canvas::PolyPolyline(std::span<const TPoint> pts, std::span<const DWORD> counts) {
+  if (pts.empty() || counts.empty()) return;
+  RealizeShapeTools();
+  const std::vector<POINT> p = ToPoints(pts);
+  ::PolyPolyline(dc_, p.data(), counts.data(), static_cast<DWORD>(counts.size()));
+}
+
 void Canvas::Polygon(std::span<const TPoint> pts) {
   if (pts.empty()) return;
   RealizeShapeTools();

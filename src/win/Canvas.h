@@ -85,6 +85,8 @@ class Canvas {
   void Pie(int l, int t, int r, int b, int x1, int y1, int x2, int y2);
   void Chord(int l, int t, int r, int b, int x1, int y1, int x2, int y2);
   void Polyline(std::span<const TPoint> pts);
+  // Several polylines in one call, counts[i] points each (outlines of many objects at once).
+  void PolyPolyline(std::span<const TPoint> pts, std::span<const DWORD> counts);
   void Polygon(std::span<const TPoint> pts);  // filled with the brush, DC fill mode
   void PolyBezier(std::span<const TPoint> pts);  // 1 + 3k points
 

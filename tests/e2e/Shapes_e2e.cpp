@@ -14,6 +14,10 @@
 
 namespace {
 
+struct TPointPair {
+  vk::TPoint A, B;
+};
+
 pagehost::HostOptions Options(const std::string& name) {
   pagehost::HostOptions o;
   o.Dir = vkt::FreshFolder(name);
@@ -82,6 +86,34 @@ TEST(ShapesE2e, DrawSelectMoveNudgeAndResizeWithCtrl) {
   const std::vector<uint8_t> iniBytes = vkt::FileBytes(opt.Dir + "1.ini");
   const std::string ini(iniBytes.begin(), iniBytes.end());
   EXPECT_NE(ini.find("[SysInfo]\r\nImageCount=3\r\nLine=1\r\nRect=1\r\nCircle=1\r\n"), std::string::npos) << ini;
+}
+
+// Three rectangles; Shift+click the first two (on their top edges, away from the
+// handles), drag one of them, bring both to the front: they follow the third, in their order.
+TEST(ShapesE2e, ShiftClickTwoDragThemTogetherAndBringThemToTheFront) {
+  const pagehost::HostOptions opt = Options("several");
+  ASSERT_TRUE(vkt::RunHosted(opt, [](vkt::HostedEditor& e) {
+    e.Press("SpeedButton9");
+    for (int x : {100, 300, 500}) vkt::Drag(e.Page(x, 100), e.Page(x + 100, 170));
+    e.Press("SpeedButtonSelect");
+    ASSERT_TRUE(vkt::XKey("keydown", "shift"));
+    for (int x : {125, 325}) vkt::Click(e.Page(x, 101).x, e.Page(x, 101).y);
+    vkt::XKey("keyup", "shift");
+    ::Sleep(::GetDoubleClickTime() + 50);  // the drag's press must not make a double click
+    vkt::Drag(e.Page(325, 101), e.Page(345, 111));
+    vkt::KeyTap(VK_OEM_6, true, true);
+    ASSERT_TRUE(e.Apply());
+  }));
+  std::vector<vkt::SavedObject> objs;
+  ASSERT_TRUE(vkt::ReadSavedObjects(opt.Dir + "Page1.fdf", objs));
+  ASSERT_EQ(objs.size(), 3u);
+  const TPointPair expected[] = {{{500, 100}, {600, 170}}, {{120, 110}, {220, 180}}, {{320, 110}, {420, 180}}};
+  for (size_t i = 0; i < objs.size(); ++i) {
+    EXPECT_EQ(objs[i].Kind, 2);
+    EXPECT_EQ(objs[i].A, expected[i].A) << i;
+    EXPECT_EQ(objs[i].B, expected[i].B) << i;
+    EXPECT_EQ(objs[i].Common.picIndex, static_cast<int32_t>(i));
+  }
 }
 
 // Hover over p (a click has left a press pending, so the hover cursor follows), then a

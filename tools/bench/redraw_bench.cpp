@@ -6,8 +6,8 @@
 // against a full rebuild, and what the undo history holds; press-to-screen at the fit
 // scale and at 400 %, one zoom step and the memory the process holds at each scale; the
 // bookkeeping (undo step and area to redraw) of one move among 100,000 objects; a pen
-// stroke's mouse moves and how a circular stroke is thinned. Prints medians in
-// milliseconds.
+// stroke's mouse moves and how a circular stroke is thinned; several objects at once
+// (SelectionBench.cpp; --selection runs only those). Prints medians in milliseconds.
 #include <windows.h>
 
 #include <psapi.h>
@@ -24,6 +24,7 @@
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
+#include "SelectionBench.h"
 #include "core/StrokeSimplify.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/RenderTracker.h"
@@ -99,8 +100,7 @@ Result Measure(int objects, int texts, const std::string& pageFile, int32_t zoom
       ::GdiFlush();
       return Now() - t0;
     };
-    // With no objects the press and release land on empty paper (a release after a move
-    // there clears the selection and redraws).
+    // With no objects the press and release land on empty paper.
     auto presses = [&](bool full) {
       std::vector<double> down, up;
       gui.Run([&] { form.SetFullRebuild(full); });
@@ -454,7 +454,7 @@ double TextRenderTime() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   const std::string dir = vkt::FreshFolder("bench");
   std::string err;
   if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err)) {
@@ -463,6 +463,11 @@ int main() {
   }
   const std::string page = pagehost::PagePicturePath(dir, 1);
   std::printf("page 2480 x 3508, 24 bits per pixel; medians in ms\n");
+  // --selection: only the measurements of several objects at once.
+  if (argc > 1 && std::strcmp(argv[1], "--selection") == 0) {
+    MeasureSelection(page);
+    return 0;
+  }
   std::printf("%8s %18s %18s %18s\n", "objects", "press/release", "full rebuild", "drag move");
   for (int n : {0, 500, 10000, 100000}) {
     const Result r = Measure(n, 0, page);
@@ -485,6 +490,7 @@ int main() {
   std::printf("undo / redo of a drag among 500 objects, to the screen: %.2f / %.2f ms; pixels as a full rebuild: %s\n",
               u.undo, u.redo, u.identical ? "yes" : "NO");
   MeasureBookkeeping();
+  MeasureSelection(page);
   MeasureHistoryMemory();
   MeasureHistoryCap();
   const vk::DrawingState drawing = TenMegabyteDrawing();

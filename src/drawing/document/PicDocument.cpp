@@ -78,6 +78,59 @@ void PicDocument::Splice(size_t first, size_t count, List made) {
 
 void PicDocument::RemovePicAt(size_t index) { Splice(index, 1, {}); }
 
+void PicDocument::RemovePicsIf(const std::function<bool(const TPicBase&)>& remove) {
+  const size_t size = PicList.size();
+  size_t first = size, last = 0, count = 0;
+  for (size_t i = 0; i < size; ++i)
+    if (remove(*PicList[i])) {
+      first = std::min(first, i);
+      last = i + 1;
+      ++count;
+    }
+  if (count == 0) return;
+  // Everything that can fail comes first.
+  std::unique_ptr<TPicBase> clip =
+      Holds(ClipPic) && remove(*ClipPic) ? ClipCopyIn(static_cast<size_t>(ClipPic->PicIndex), 1) : nullptr;
+  if (!redrawAll_) redrawEvents_.reserve(redrawEvents_.size() + count);
+  if (clip) {
+    clipCopy_ = std::move(clip);
+    ClipPic = clipCopy_.get();
+  }
+  if (size == commitSize_) NoteCommitRun(first, size - last);
+  commitSize_ -= count;
+  redrawSize_ -= count;
+  size_t kept = first;
+  for (size_t i = first; i < size; ++i) {
+    if (remove(*PicList[i])) {
+      NoteRedraw(PicList[i].get(), true);
+      if (CurPic == PicList[i].get()) CurPic = nullptr;
+      PicList[i].reset();
+      continue;
+    }
+    PicList[kept] = std::move(PicList[i]);
+    PicList[kept]->PicIndex = static_cast<int32_t>(kept);
+    ++kept;
+  }
+  PicList.resize(kept);
+}
+
+void PicDocument::Reorder(const std::vector<size_t>& order) {
+  size_t first = 0, last = std::min(order.size(), PicList.size());
+  while (first < last && order[first] == first) ++first;
+  while (last > first && order[last - 1] == last - 1) --last;
+  if (first == last) return;
+  List moved;
+  moved.reserve(last - first);
+  if (!redrawAll_) redrawEvents_.reserve(redrawEvents_.size() + last - first);
+  for (size_t i = first; i < last; ++i) moved.push_back(std::move(PicList[order[i]]));
+  for (size_t i = first; i < last; ++i) {
+    PicList[i] = std::move(moved[i - first]);
+    PicList[i]->PicIndex = static_cast<int32_t>(i);
+    NoteRedraw(PicList[i].get(), false);
+  }
+  if (PicList.size() == commitSize_) NoteCommitRun(first, PicList.size() - last);
+}
+
 void PicDocument::FreeAllPics() {
   // Objects go from the last to the first, as the list was built up.
   std::unique_ptr<TPicBase> clip = ClipCopyIn(0, PicList.size());
@@ -107,15 +160,28 @@ void PicDocument::Touch(const TPicBase* pic) {
 void PicDocument::Select(TPicBase* pic) {
   if (!pic) return;
   pic->Choosed = true;
-  Touch(pic);
+  if (Holds(pic)) NoteRedraw(pic, false);
+}
+
+void PicDocument::Deselect(TPicBase* pic) {
+  if (!pic) return;
+  pic->Choosed = false;
+  if (Holds(pic)) NoteRedraw(pic, false);
 }
 
 void PicDocument::DeselectAll() {
   for (auto& p : PicList)
     if (p->Choosed) {
       p->Choosed = false;
-      Touch(p.get());
+      NoteRedraw(p.get(), false);
     }
+}
+
+std::vector<TPicBase*> PicDocument::Selected() const {
+  std::vector<TPicBase*> out;
+  for (const auto& p : PicList)
+    if (p->Choosed) out.push_back(p.get());
+  return out;
 }
 
 void PicDocument::NoteCommitRun(size_t first, size_t after) {

@@ -4,6 +4,7 @@
 // clipboard's object (with the clipboard's own copy once that object leaves the list),
 // and the undo history of each page visited while the editor is open.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -30,8 +31,17 @@ class PicDocument {
   List PicList;
   TPicBase* CurPic = nullptr;
   TPicBase* ClipPic = nullptr;
+  // The clipboard's own copies of several objects, in drawing order; it holds them while
+  // ClipPic is the first of them. Each Paste steps them on, as ClipPic steps for one.
+  List ClipGroup;
+  bool ClipHoldsGroup() const { return !ClipGroup.empty() && ClipPic == ClipGroup.front().get(); }
 
   bool IsListed(const TPicBase* pic) const { return pic && pic->PicIndex >= 0; }
+  // pic is the listed object at its index (not a freed one whose address came back elsewhere).
+  bool Holds(const TPicBase* pic) const {
+    return IsListed(pic) && static_cast<size_t>(pic->PicIndex) < PicList.size() &&
+           PicList[static_cast<size_t>(pic->PicIndex)].get() == pic;
+  }
   // The list changes through these, which number the objects by position and note what
   // changed for the history and the redraw. Pushing into PicList directly still works,
   // at the cost of a commit and a redraw of the whole drawing.
@@ -42,12 +52,20 @@ class PicDocument {
   void InsertPic(size_t index, std::unique_ptr<TPicBase> pic);
   // Takes an object out of the list; the current and clipboard objects never dangle.
   void RemovePicAt(size_t index);
+  // Takes every object for which remove holds out of the list, in one pass.
+  void RemovePicsIf(const std::function<bool(const TPicBase&)>& remove);
+  // Puts the list in another order: order[i] is the index now of the object that goes to i.
+  void Reorder(const std::vector<size_t>& order);
   void FreeAllPics();
   void RenumberPics();
   // A listed object's record or selection may have changed; null or unlisted is ignored.
   void Touch(const TPicBase* pic);
+  // The selection is no part of a record: these note only the redraw.
   void Select(TPicBase* pic);
+  void Deselect(TPicBase* pic);
   void DeselectAll();
+  // The listed objects selected, in drawing order.
+  std::vector<TPicBase*> Selected() const;
 
   // What changed since the last call, for the redraw. Gone holds objects that left the
   // list (for lookup only: they are freed, and an address may come back as a new object,

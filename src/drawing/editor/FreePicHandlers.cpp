@@ -108,6 +108,10 @@ void TFreePicF::FormKeyDown(UINT key) {
     case 'Y':
       if (ctrl) session_.UndoStep(true);
       break;
+    case VK_TAB:
+      // The keyboard's way to every object; elsewhere Tab is the controls'.
+      if (HWND focus = ::GetFocus(); focus == scrollBox1_ || ::IsChild(scrollBox1_, focus)) session_.SelectNext(shift);
+      break;
     case VK_F5: session_.ViewPicture(); break;
     case VK_ESCAPE: session_.Escape(); break;
     default:

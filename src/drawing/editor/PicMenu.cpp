@@ -49,6 +49,8 @@ constexpr PicMenuItem kItems[] = {
     {"N27", "-", 0, PicMenuHandler::None, nullptr, true},
     {"Undo1", "Undo", 1, PicMenuHandler::UndoClick, nullptr, true},
     {"Redo1", "Redo", 2, PicMenuHandler::UndoClick, nullptr, true},
+    {"Front1", "Bring to Front", 1, PicMenuHandler::OrderClick, nullptr, true},
+    {"Back1", "Send to Back", 2, PicMenuHandler::OrderClick, nullptr, true},
 };
 
 bool IsSubmenu(const char* name) {
@@ -101,6 +103,23 @@ PicMenuEnabling PicMenuEnablingFor(const FigureKind* figure) {
   if (figure && figure->Text) return {false, false, false, true, true, true, false, false};
   // The pen's items; the fill's where the figure has an inside.
   return {true, true, true, !figure || figure->Filled, false, false, false, false};
+}
+
+bool PicMenuOffers(const PicMenuEnabling& e, PicMenuHandler handler) {
+  switch (handler) {
+    case PicMenuHandler::N1Click: return e.N1;
+    case PicMenuHandler::N20Click: return e.X1;
+    case PicMenuHandler::N3Click: return e.N2;
+    case PicMenuHandler::N10Click:
+    case PicMenuHandler::N26Click: return e.N6;
+    case PicMenuHandler::N11Click: return e.N11;
+    case PicMenuHandler::N3D1Click: return e.G1;
+    case PicMenuHandler::UndoClick:
+    case PicMenuHandler::OrderClick:
+    case PicMenuHandler::N16Click:
+    case PicMenuHandler::None: return true;
+  }
+  return true;
 }
 
 HMENU BuildPicMenu(const PicMenuEnabling& e) {

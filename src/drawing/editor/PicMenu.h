@@ -7,7 +7,9 @@
 
 namespace vk {
 
-enum class PicMenuHandler { None, N16Click, N1Click, N20Click, N3Click, N10Click, N26Click, N11Click, N3D1Click, UndoClick };
+enum class PicMenuHandler {
+  None, N16Click, N1Click, N20Click, N3Click, N10Click, N26Click, N11Click, N3D1Click, UndoClick, OrderClick
+};
 
 struct PicMenuItem {
   const char* Name;
@@ -30,6 +32,9 @@ struct PicMenuEnabling {
 // figure is the current object's row in the table of figure kinds (null: an object of no
 // tool's kind).
 PicMenuEnabling PicMenuEnablingFor(const struct FigureKind* figure);
+// Whether the menu offers a handler's items under that enabling (the items of a submenu
+// follow the submenu).
+bool PicMenuOffers(const PicMenuEnabling& e, PicMenuHandler handler);
 
 // Builds the popup (submenus included). The caller owns the result.
 HMENU BuildPicMenu(const PicMenuEnabling& e);

@@ -242,6 +242,7 @@ void EditSession::Release(const PointerEvent& e) {
     // Capture still goes: holding it would send every later click, also on the toolbar,
     // to the surface.
     host_.CaptureMouse(false);
+    tool_->Click(e);
     return;
   }
   gesture_.Moved = false;
@@ -254,6 +255,10 @@ void EditSession::Release(const PointerEvent& e) {
 void EditSession::DoubleClick(const PointerEvent& e) {
   CommandScope scope(*this);
   if (!scope || Mode() == kModeArrow) return;
+  FinishFigure(e);
+}
+
+void EditSession::FinishFigure(const PointerEvent& e) {
   // A double click finishes a polyline as a right click at its last point does.
   const FigureKind* figure = CurPic ? FigureOf(*CurPic) : nullptr;
   if (figure && figure->EndsOnDoubleClick) {

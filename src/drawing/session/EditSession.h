@@ -100,8 +100,19 @@ class EditSession {
   // Ctrl+Z and Ctrl+Y: takes back or makes again the last change; during a gesture only
   // ends it (undo) or does nothing (redo).
   void UndoStep(bool redo);
-  // Arrow keys: the current object moves by offset.
+  // Arrow keys: the selected objects (or the current one) move by offset.
   void MoveBy(TPoint offset);
+  // Ctrl+A: every object of a kind this editor makes is selected.
+  void SelectAll();
+  // Tab and Shift+Tab: the next or previous such object in drawing order, alone.
+  void SelectNext(bool back);
+  // The selected objects go to the top or bottom of the drawing order, or one place up
+  // or down, each keeping its order among them.
+  enum class Order { ToFront, ToBack, Forward, Backward };
+  void ChangeOrder(Order order);
+  // What a command on the selection acts on: the selected objects when there are
+  // several, otherwise the current object (listed or not); in drawing order.
+  std::vector<TPicBase*> Targets() const;
   // The property bar. SetLineStyle and SetFill return false when there is no current
   // object to take the style (the controls stay as the user left them).
   void SetLineWidth(int32_t width);
@@ -160,6 +171,15 @@ class EditSession {
   void UseSelectTool();
   void NoteCursor();
   void CancelGesture();
+  // A drawing mode ends as a double click ends it: a polyline is finished, Select is chosen.
+  void FinishFigure(const PointerEvent& e);
+  void LeaveDrawingMode();
+  // Each of pics changed in place: the history and the redraw hear of it.
+  void TouchAll(const std::vector<TPicBase*>& pics);
+  void CopyGroup(const std::vector<TPicBase*>& pics);
+  // The delete question, unless the user asked not to see it again; true to delete.
+  bool ConfirmDelete();
+  void PasteGroup();
   void OnPicDrawEnd(TPicBase* pic);
   void ReportTextTooLong(size_t length);
   uint8_t FindPicAt(TPoint p, int32_t& index);

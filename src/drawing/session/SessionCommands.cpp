@@ -30,6 +30,11 @@ void EditSession::Run(CommandId command, int32_t tag) {
     case CommandId::OpenDrawing: OpenDrawing(); break;
     case CommandId::NewDrawing: NewDrawing(); break;
     case CommandId::ViewPicture: ViewPicture(); break;
+    case CommandId::SelectAll: SelectAll(); break;
+    case CommandId::BringToFront: ChangeOrder(Order::ToFront); break;
+    case CommandId::SendToBack: ChangeOrder(Order::ToBack); break;
+    case CommandId::BringForward: ChangeOrder(Order::Forward); break;
+    case CommandId::SendBackward: ChangeOrder(Order::Backward); break;
     // Apply and Exit end the editor: the window runs them.
     case CommandId::Apply:
     case CommandId::Exit:
@@ -38,14 +43,35 @@ void EditSession::Run(CommandId command, int32_t tag) {
 }
 
 void EditSession::Copy() {
-  if (drawing_.IsListed(CurPic)) ClipPic = CurPic;
+  if (std::vector<TPicBase*> targets = Targets(); targets.size() > 1) CopyGroup(targets);
+  else if (drawing_.IsListed(CurPic)) ClipPic = CurPic;
   host_.EnablingChanged();
+}
+
+void EditSession::CopyGroup(const std::vector<TPicBase*>& pics) {
+  // Several objects are copied as they are now: one reference could not follow them all.
+  PicDocument::List copies;
+  copies.reserve(pics.size());
+  for (const TPicBase* pic : pics) {
+    std::unique_ptr<TPicBase> copy = pic->CreateEmpty();
+    copy->Assign(*pic);
+    copy->PicIndex = -1;
+    copy->Choosed = false;
+    copies.push_back(std::move(copy));
+  }
+  drawing_.ClipGroup.swap(copies);
+  ClipPic = drawing_.ClipGroup.front().get();
 }
 
 void EditSession::Cut() {
   CommandScope scope(*this);
   if (!scope) return;
-  if (drawing_.IsListed(CurPic)) {
+  if (std::vector<TPicBase*> targets = Targets(); targets.size() > 1) {
+    CopyGroup(targets);
+    drawing_.RemovePicsIf([](const TPicBase& pic) { return pic.Choosed; });
+    CurPic = nullptr;
+    RedrawAll(false, true);
+  } else if (drawing_.IsListed(CurPic)) {
     ClipPic = CurPic;
     drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
     CurPic = nullptr;
@@ -57,7 +83,9 @@ void EditSession::Cut() {
 void EditSession::Paste() {
   CommandScope scope(*this);
   if (!scope) return;
-  if (ClipPic && FigureOfKind(ClipPic->PicId)) {
+  if (drawing_.ClipHoldsGroup()) {
+    PasteGroup();
+  } else if (ClipPic && FigureOfKind(ClipPic->PicId)) {
     if (const auto* text = dynamic_cast<const TTextPic*>(ClipPic); text && text->Text.Text.size() > kMaxTextLength) {
       ReportTextTooLong(text->Text.Text.size());
       host_.EnablingChanged();
@@ -79,20 +107,56 @@ void EditSession::Paste() {
   host_.EnablingChanged();
 }
 
+void EditSession::PasteGroup() {
+  for (const auto& pic : drawing_.ClipGroup)
+    if (const auto* text = dynamic_cast<const TTextPic*>(pic.get()); text && text->Text.Text.size() > kMaxTextLength) {
+      ReportTextTooLong(text->Text.Text.size());
+      return;
+    }
+  FailPoint("paste");
+  PicDocument::List made;
+  made.reserve(drawing_.ClipGroup.size());
+  for (const auto& clip : drawing_.ClipGroup) {
+    if (!FigureOfKind(clip->PicId)) continue;
+    std::unique_ptr<TPicBase> pic = CreatePicOfKind(clip->PicId);
+    if (!pic) continue;
+    pic->Assign(*clip);
+    pic->MoveBy(OverlayCanvas(), {6, 6});
+    pic->Choosed = true;
+    made.push_back(std::move(pic));
+  }
+  if (made.empty()) return;
+  // The clipboard steps on with its copies, so the next Paste lands beside this one.
+  for (auto& clip : drawing_.ClipGroup) clip->MoveBy(OverlayCanvas(), {6, 6});
+  drawing_.DeselectAll();
+  CurPic = made.back().get();
+  drawing_.AppendPics(std::move(made));
+  SelectTool();
+  RedrawAll(false, true);
+}
+
+bool EditSession::ConfirmDelete() {
+  if (noDeleteConfirm_) return true;
+  bool dontAsk = false;
+  const bool yes = host_.AskDelete(dontAsk);
+  noDeleteConfirm_ = dontAsk;
+  return yes;  // a dismissed question is not consent
+}
+
 void EditSession::Delete() {
   CommandScope scope(*this);
   if (!scope) return;
-  if (drawing_.IsListed(CurPic)) {
-    if (!noDeleteConfirm_) {
-      bool dontAsk = false;
-      const bool yes = host_.AskDelete(dontAsk);
-      noDeleteConfirm_ = dontAsk;
-      // A dismissed question is not consent. The question's own message loop runs the
-      // timers, so the object may be gone by now.
-      if (!yes || !drawing_.IsListed(CurPic)) {
-        host_.EnablingChanged();
-        return;
-      }
+  // The question's own message loop runs the timers, so the objects may be gone by then.
+  if (Targets().size() > 1) {
+    if (ConfirmDelete()) {
+      drawing_.RemovePicsIf([](const TPicBase& pic) { return pic.Choosed; });
+      CurPic = nullptr;
+      RedrawAll(false, true);
+    }
+  } else if (drawing_.IsListed(CurPic)) {
+    if (!ConfirmDelete() || !drawing_.IsListed(CurPic)) {
+      host_.EnablingChanged();
+      return;
     }
     drawing_.RemovePicAt(static_cast<size_t>(CurPic->PicIndex));
     RedrawAll(false, true);
@@ -131,7 +195,9 @@ void EditSession::UndoStep(bool redo) {
 void EditSession::MoveBy(TPoint offset) {
   CommandScope scope(*this, Access::Edits, DrawingHistory::kArrowKeys);
   if (!scope) return;
-  if (CurPic) CurPic->MoveBy(OverlayCanvas(), offset);
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) pic->MoveBy(OverlayCanvas(), offset);
+  TouchAll(targets);
   RedrawAll(false, true);
 }
 
@@ -142,7 +208,9 @@ void EditSession::SetLineWidth(int32_t width) {
   CommandScope scope(*this, Access::Edits, DrawingHistory::kWidthBox);
   if (!scope || !CurPic) return;
   style_.LineWidth = width;
-  CurPic->PicPen.Width = style_.LineStyle != 0 ? 1 : 2 * style_.LineWidth;
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) pic->PicPen.Width = style_.LineStyle != 0 ? 1 : 2 * style_.LineWidth;
+  TouchAll(targets);
   RedrawAll(false, true);
 }
 
@@ -150,10 +218,14 @@ bool EditSession::SetLineStyle(int32_t style) {
   CommandScope scope(*this);
   if (!scope || !CurPic) return false;
   style_.LineStyle = static_cast<uint8_t>(std::clamp(style, 0, 4));
-  CurPic->PicPen.Style = style_.LineStyle;
   // Only a solid line has a width of its own.
   if (style_.LineStyle != 0) style_.LineWidth = 1;
-  CurPic->PicPen.Width = style_.LineStyle != 0 ? 1 : 2 * style_.LineWidth;
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) {
+    pic->PicPen.Style = style_.LineStyle;
+    pic->PicPen.Width = style_.LineStyle != 0 ? 1 : 2 * style_.LineWidth;
+  }
+  TouchAll(targets);
   RedrawAll(false, true);
   return true;
 }
@@ -166,7 +238,9 @@ void EditSession::PickLineColor() {
   style_.LineSwatch = c;
   host_.StyleChanged();
   if (!CurPic) return;
-  CurPic->PicPen.Color = c;
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) pic->PicPen.Color = c;
+  TouchAll(targets);
   style_.LineColor = c;
   RedrawAll(false, true);
 }
@@ -177,7 +251,9 @@ void EditSession::PickFillColor() {
   uint32_t c = style_.FillSwatch;
   if (!host_.PickColor(c) || !CurPic) return;
   style_.FillSwatch = c;
-  CurPic->PicBrush.SetColor(c);
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) pic->PicBrush.SetColor(c);
+  TouchAll(targets);
   style_.FillColor = c;
   host_.StyleChanged();
   RedrawAll(false, true);
@@ -187,8 +263,12 @@ bool EditSession::SetFill(bool on) {
   style_.Fill = on;  // the box shows it, whatever becomes of the current object
   CommandScope scope(*this);
   if (!scope || !CurPic) return false;
-  if (on) CurPic->PicBrush.SetColor(style_.FillSwatch);
-  else CurPic->PicBrush.Style = kBrushClear;
+  const std::vector<TPicBase*> targets = Targets();
+  for (TPicBase* pic : targets) {
+    if (on) pic->PicBrush.SetColor(style_.FillSwatch);
+    else pic->PicBrush.Style = kBrushClear;
+  }
+  TouchAll(targets);
   RedrawAll(false, true);
   return true;
 }
@@ -210,12 +290,11 @@ void EditSession::RunMenuItem(const PicMenuItem& item) {
   if (!scope) return;
   // The menu's own loop runs the timers: the object it was opened on may be gone.
   if (!drawing_.IsListed(CurPic) && item.Handler != PicMenuHandler::N16Click &&
-      item.Handler != PicMenuHandler::UndoClick)
+      item.Handler != PicMenuHandler::UndoClick && item.Handler != PicMenuHandler::OrderClick)
     return;
   static constexpr uint32_t kColors[] = {0x0000FF, 0x00FF00, 0x00FFFF};
   const int32_t tag = item.Tag;
   TPicBase* pic = CurPic;
-  auto* text = dynamic_cast<TTextPic*>(pic);
   switch (item.Handler) {
     case PicMenuHandler::N16Click:
       if (tag == 1) Copy();
@@ -223,57 +302,88 @@ void EditSession::RunMenuItem(const PicMenuItem& item) {
       if (tag == 3) Paste();
       if (tag == 4) Delete();
       return;
-    case PicMenuHandler::N1Click: {
-      int32_t w = pic->PicPen.Width;
-      if (host_.PickLineWidth(w) && CurPic == pic) pic->PicPen.Width = w;
-      break;
-    }
-    case PicMenuHandler::N20Click:
-      if (tag >= 1 && tag <= 5) pic->PicPen.Style = static_cast<uint8_t>(tag - 1);
-      break;
-    case PicMenuHandler::N3Click:
-      if (tag >= 1 && tag <= 3) pic->PicPen.Color = kColors[tag - 1];
-      break;
-    case PicMenuHandler::N10Click:
-      if (tag == 1) {
-        pic->PicBrush.Style = kBrushClear;
-      } else if (tag >= 2 && tag <= 4) {
-        pic->PicBrush.Color = kColors[tag - 2];
-        pic->PicBrush.Style = kBrushSolid;
-      }
-      break;
-    case PicMenuHandler::N26Click: {
-      static constexpr uint8_t kStyles[] = {kBrushCross,    kBrushDiagCross, kBrushHorizontal,
-                                            kBrushVertical, kBrushBDiagonal, kBrushFDiagonal};
-      if (tag >= 1 && tag <= 6) pic->PicBrush.Style = kStyles[tag - 1];
-      break;
-    }
-    case PicMenuHandler::N11Click: {
-      if (!text) return;
-      FontAttrs f = text->PicFont;
-      // A page may have arrived while the dialog was open and taken the object away.
-      if (!host_.PickFont(f) || CurPic != text) return;
-      text->PicFont = f;
-      text->Canvas = &OverlayCanvas();
-      text->SetText({kTextKeyAccept, text->Text.Text});
-      break;
-    }
-    case PicMenuHandler::N3D1Click:
-      if (!text) return;
-      switch (tag) {
-        case 1: text->Hollow = text->Sided = text->View3D = 0; break;
-        case 2: text->Hollow = 1; break;
-        case 3: text->Sided = 1; break;
-        case 4: text->View3D = 1; break;
-        default: return;
-      }
-      break;
     case PicMenuHandler::UndoClick:
       UndoStep(tag == 2);
       return;
+    case PicMenuHandler::OrderClick:
+      ChangeOrder(tag == 1 ? Order::ToFront : Order::ToBack);
+      return;
     case PicMenuHandler::None:
       return;
+    default:
+      break;
   }
+  // The style's values; a dialog asks once, from the current object.
+  int32_t width = pic->PicPen.Width;
+  FontAttrs font;
+  auto* currentText = dynamic_cast<TTextPic*>(pic);
+  if (item.Handler == PicMenuHandler::N1Click) {
+    // A page may have arrived while the dialog was open and taken the object away.
+    if (!host_.PickLineWidth(width) || CurPic != pic) {
+      RedrawAll(false, true);
+      return;
+    }
+  }
+  std::vector<TPicBase*> targets = Targets();
+  if (item.Handler == PicMenuHandler::N11Click) {
+    const auto texts = std::find_if(targets.begin(), targets.end(),
+                                    [](TPicBase* p) { return dynamic_cast<TTextPic*>(p) != nullptr; });
+    if (texts == targets.end()) return;
+    TTextPic* from = currentText ? currentText : dynamic_cast<TTextPic*>(*texts);
+    font = from->PicFont;
+    if (!host_.PickFont(font) || CurPic != pic) return;
+    targets = Targets();
+  }
+  // With several selected, an item goes to those for which the menu would offer it.
+  const bool several = targets.size() > 1;
+  for (TPicBase* target : targets) {
+    if (several && !PicMenuOffers(PicMenuEnablingFor(FigureOf(*target)), item.Handler)) continue;
+    auto* text = dynamic_cast<TTextPic*>(target);
+    switch (item.Handler) {
+      case PicMenuHandler::N1Click:
+        target->PicPen.Width = width;
+        break;
+      case PicMenuHandler::N20Click:
+        if (tag >= 1 && tag <= 5) target->PicPen.Style = static_cast<uint8_t>(tag - 1);
+        break;
+      case PicMenuHandler::N3Click:
+        if (tag >= 1 && tag <= 3) target->PicPen.Color = kColors[tag - 1];
+        break;
+      case PicMenuHandler::N10Click:
+        if (tag == 1) {
+          target->PicBrush.Style = kBrushClear;
+        } else if (tag >= 2 && tag <= 4) {
+          target->PicBrush.Color = kColors[tag - 2];
+          target->PicBrush.Style = kBrushSolid;
+        }
+        break;
+      case PicMenuHandler::N26Click: {
+        static constexpr uint8_t kStyles[] = {kBrushCross,    kBrushDiagCross, kBrushHorizontal,
+                                              kBrushVertical, kBrushBDiagonal, kBrushFDiagonal};
+        if (tag >= 1 && tag <= 6) target->PicBrush.Style = kStyles[tag - 1];
+        break;
+      }
+      case PicMenuHandler::N11Click:
+        if (!text) break;
+        text->PicFont = font;
+        text->Canvas = &OverlayCanvas();
+        text->SetText({kTextKeyAccept, text->Text.Text});
+        break;
+      case PicMenuHandler::N3D1Click:
+        if (!text) break;
+        switch (tag) {
+          case 1: text->Hollow = text->Sided = text->View3D = 0; break;
+          case 2: text->Hollow = 1; break;
+          case 3: text->Sided = 1; break;
+          case 4: text->View3D = 1; break;
+          default: break;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  TouchAll(targets);
   RedrawAll(false, true);
 }
 

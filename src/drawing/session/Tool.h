@@ -52,6 +52,8 @@ class Tool {
   virtual void Move(const PointerEvent& e) = 0;
   // A release after a move, or one that completes a figure.
   virtual void Release(const PointerEvent& e) = 0;
+  // A release without a move that completes nothing.
+  virtual void Click(const PointerEvent&) {}
   // True when a release completes something even without a move since the press.
   virtual bool CompletesOnRelease() const { return false; }
   // Ends what the tool is doing; true when it showed something that must be wiped.
