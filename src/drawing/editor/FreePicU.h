@@ -101,7 +101,7 @@ class TFreePicF : private EditorHost {
   void RequestClose();
   void SetButtonEnabled(CommandId command, bool enabled);
 
-  // --- the spec's handlers, forwarding to the session (FreePicHandlers.cpp) ---
+  // --- the form's handlers, forwarding to the session (FreePicHandlers.cpp) ---
   void OnToolButton(size_t index);
   void SpeedButtonApplyClick();
   void SpeedButtonExitClick();
