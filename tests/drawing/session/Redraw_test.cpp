@@ -11,6 +11,7 @@
 #include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RounPic.h"
 #include "drawing/objects/TextPic.h"
+#include "core/ViewZoom.h"
 
 namespace {
 
@@ -119,6 +120,60 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
   text.PicBrush.SetColor(0x00FFFF);
   h.S().RedrawAll(false, true);
   c.Same("text restyled");
+}
+
+// On a crowded page the objects are found through the page's grid: the hit is what a walk
+// over every object gives (the current object first, then the topmost down), at any
+// handle size; and the redraw of what changed still equals a full rebuild.
+TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
+  SessionHarness h("crowded", 320, 220);
+  Checker c{h};
+  for (auto& p : vkt::MakeScene(300, 300, 200)) h.S().AppendPic(std::move(p));
+  h.S().AppendPic(vkt::MakeRect(-40, -40, 400, 300, false));  // wider than the grid keeps in cells
+  h.S().RedrawAll(false, true);
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  auto walk = [&](vk::TPoint p) -> std::pair<uint8_t, int32_t> {
+    vk::TPicBase* cur = h.S().Current();
+    if (cur && cur->PicIndex != -1)
+      if (const uint8_t code = cur->HitTest(canvas, p)) return {code, cur->PicIndex};
+    for (size_t i = h.Count(); i-- > 0;)
+      if (const uint8_t code = h.Pic(i).HitTest(canvas, p)) return {code, h.Pic(i).PicIndex};
+    return {0, -1};
+  };
+  auto sameHits = [&](const std::string& step) {
+    int wrong = 0;
+    for (int y = -3; y < 225; y += 7)
+      for (int x = -3; x < 325; x += 7) {
+        int32_t index = -1;
+        const uint8_t code = h.S().FindPicAt({x, y}, index);
+        const auto expected = walk({x, y});
+        if (code != expected.first || (code != 0 && index != expected.second)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << step;
+  };
+  sameHits("crowded");
+  c.Same("crowded");
+  h.Select(1);  // a filled rectangle, or what lies on it, which now shows its handles
+  const vk::TPicBase* chosen = h.S().Current();
+  ASSERT_NE(chosen, nullptr);
+  sameHits("one selected");
+  for (int i = 0; i < 6; ++i) h.S().MoveBy({13, 9});
+  c.Same("moved across cells");
+  sameHits("moved across cells");
+  for (const int32_t zoom : {25, 400}) {
+    h.S().SetHandleHalf(vk::HandleHalfAt(zoom));
+    canvas.SetHandleHalf(vk::HandleHalfAt(zoom));
+    h.S().RedrawAll(false, true);
+    sameHits("handles at " + std::to_string(zoom) + " %");
+    c.Same("handles at " + std::to_string(zoom) + " %");
+  }
+  h.S().UndoStep(false);
+  c.Same("undone");
+  sameHits("undone");
+  h.S().Cut();
+  c.Same("cut");
+  sameHits("cut");
 }
 
 }  // namespace
