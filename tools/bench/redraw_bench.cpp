@@ -23,6 +23,7 @@
 #include "GuiDriver.h"
 #include "PageHost.h"
 #include "Scene.h"
+#include "core/BmpCodec.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/PicFactory.h"
@@ -439,6 +440,18 @@ int main() {
               "%.3f ms, private %.1f MB, same: %s\n",
               big.pressFast, big.pressFull, big.moveFast, static_cast<double>(big.memoryBytes) / (1024.0 * 1024.0),
               big.identical ? "yes" : "NO");
+  // A3 at 600 dpi opens where the page pixel limit allows it (the 64-bit build).
+  if (!vk::PagePixelsAllowed(7016, 9921)) {
+    std::printf("A3 at 600 dpi (7016 x 9921): refused: %s\n", vk::PageTooLargeText(7016, 9921).c_str());
+  } else if (!pagehost::WritePagePicture(dir, 3, 7016, 9921, err)) {
+    std::printf("A3 at 600 dpi (7016 x 9921): cannot write the page: %s\n", err.c_str());
+  } else {
+    const Result a3 = Measure(500, 0, pagehost::PagePicturePath(dir, 3));
+    std::printf("A3 at 600 dpi (7016 x 9921), 500 objects: press/release %.2f ms, full rebuild %.2f ms, drag move "
+                "%.3f ms, private %.1f MB, same: %s\n",
+                a3.pressFast, a3.pressFull, a3.moveFast, static_cast<double>(a3.memoryBytes) / (1024.0 * 1024.0),
+                a3.identical ? "yes" : "NO");
+  }
   std::printf("one 60-point text of 40 characters with all three effects: %.2f ms rendered, %.2f ms kept; "
               "texts keep at most %zu MB\n",
               TextRenderTime(true), TextRenderTime(false), vk::TextInk::kBudget >> 20);
