@@ -130,6 +130,9 @@ TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
   Checker c{h};
   for (auto& p : vkt::MakeScene(300, 300, 200)) h.S().AppendPic(std::move(p));
   h.S().AppendPic(vkt::MakeRect(-40, -40, 400, 300, false));  // wider than the grid keeps in cells
+  // A rectangle just inside a cell, whose large handles reach into the next one.
+  h.S().AppendPic(vkt::MakeRect(70, 70, 120, 100, true));
+  vk::TPicBase& probe = h.Pic(h.Count() - 1);
   h.S().RedrawAll(false, true);
   vk::win::Dib scratch(1, 1);
   vk::win::Canvas canvas(scratch.Dc());
@@ -142,14 +145,20 @@ TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
     return {0, -1};
   };
   auto sameHits = [&](const std::string& step) {
-    int wrong = 0;
+    std::vector<vk::TPoint> points;
     for (int y = -3; y < 225; y += 7)
-      for (int x = -3; x < 325; x += 7) {
-        int32_t index = -1;
-        const uint8_t code = h.S().FindPicAt({x, y}, index);
-        const auto expected = walk({x, y});
-        if (code != expected.first || (code != 0 && index != expected.second)) ++wrong;
-      }
+      for (int x = -3; x < 325; x += 7) points.push_back({x, y});
+    // The outer corners of the probe's handles.
+    const int32_t hh = canvas.HandleHalf();
+    for (const int32_t x : {70, 95, 120})
+      for (const int32_t y : {70, 85, 100}) points.insert(points.end(), {{x - hh, y - hh}, {x + hh - 1, y + hh - 1}});
+    int wrong = 0;
+    for (const vk::TPoint p : points) {
+      int32_t index = -1;
+      const uint8_t code = h.S().FindPicAt(p, index);
+      const auto expected = walk(p);
+      if (code != expected.first || (code != 0 && index != expected.second)) ++wrong;
+    }
     EXPECT_EQ(wrong, 0) << step;
   };
   sameHits("crowded");
@@ -164,6 +173,7 @@ TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
   for (const int32_t zoom : {25, 400}) {
     h.S().SetHandleHalf(vk::HandleHalfAt(zoom));
     canvas.SetHandleHalf(vk::HandleHalfAt(zoom));
+    h.S().Drawing().Select(&probe);
     h.S().RedrawAll(false, true);
     sameHits("handles at " + std::to_string(zoom) + " %");
     c.Same("handles at " + std::to_string(zoom) + " %");
