@@ -1,5 +1,6 @@
 #include "drawing/editor/RenderTracker.h"
 
+#include <cstddef>
 #include <limits>
 #include <typeinfo>
 
@@ -50,35 +51,60 @@ TRect RenderTracker::Rebuild(const List& list) {
   return dirty;
 }
 
-TRect RenderTracker::Update(const PicDocument::RedrawChanges& changes, const List& list) {
-  if (changes.All || rebuild_) return Rebuild(list);
+void RenderTracker::AddArea(std::vector<TRect>& areas, TRect r) {
+  if (r.IsEmpty()) return;
+  for (size_t i = 0; i < areas.size();) {
+    if (Intersect(areas[i], r).IsEmpty()) {
+      ++i;
+      continue;
+    }
+    // The joined area may now meet one passed over already.
+    r = Union(r, areas[i]);
+    areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(i));
+    i = 0;
+  }
+  areas.push_back(r);
+  if (areas.size() <= kMaxAreas) return;
+  TRect all;
+  for (const TRect& a : areas) all = Union(all, a);
+  areas.assign(1, all);
+}
+
+TRect RenderTracker::Update(const PicDocument::RedrawChanges& changes, const List& list, std::vector<TRect>* areas) {
+  if (changes.All || rebuild_) {
+    const TRect dirty = Rebuild(list);
+    if (areas) AddArea(*areas, dirty);
+    return dirty;
+  }
+  areas_ = areas;
   TRect dirty;
   // Gone first: an address freed there may be a new object among Changed.
   for (const TPicBase* pic : changes.Gone)
     if (auto it = extents_.find(pic); it != extents_.end()) {
-      dirty = Union(dirty, it->second.Extent);
+      dirty = Note(dirty, it->second.Extent);
       grid_.Remove(pic, it->second.Cells);
       extents_.erase(it);
     }
   for (const TPicBase* pic : changes.Changed) {
     auto [at, added] = extents_.try_emplace(pic);
     if (!added) {
-      dirty = Union(dirty, at->second.Extent);
+      dirty = Note(dirty, at->second.Extent);
       grid_.Remove(pic, at->second.Cells);
     }
     Place(*pic, at->second);
-    dirty = Union(dirty, at->second.Extent);
+    dirty = Note(dirty, at->second.Extent);
   }
   // Every key is a listed object now. A zoom step resizes the handles of what is selected.
   if (handleHalf_ != seenHalf_) {
     seenHalf_ = handleHalf_;
     for (auto& [pic, e] : extents_)
       if (pic->Choosed) {
-        dirty = Union(dirty, e.Extent);
+        dirty = Note(dirty, e.Extent);
         e.Extent = VisualExtent(*pic);
-        dirty = Union(dirty, e.Extent);
+        dirty = Note(dirty, e.Extent);
       }
   }
+  areas_ = nullptr;
   return dirty;
 }
 

@@ -21,8 +21,14 @@ class RenderTracker {
   using List = std::vector<std::unique_ptr<TPicBase>>;
 
   // The area to rebuild (empty when nothing changed) for the changes reported on list;
-  // remembers the objects' extents. With All, every object old and new counts.
-  TRect Update(const PicDocument::RedrawChanges& changes, const List& list);
+  // remembers the objects' extents. With All, every object old and new counts. With
+  // areas, also adds there each extent that counts, by AddArea.
+  TRect Update(const PicDocument::RedrawChanges& changes, const List& list, std::vector<TRect>* areas = nullptr);
+  // Adds r to areas, joined with those it meets, so that no two of them overlap: changes
+  // far apart are rebuilt each on its own, not with everything between them. Past a few
+  // areas they all become one.
+  static void AddArea(std::vector<TRect>& areas, TRect r);
+  static constexpr size_t kMaxAreas = 8;
   // Forget everything: the next Update reports every object.
   void Reset() { rebuild_ = true; }
   // The page the grid covers; a new size means the next Update starts afresh.
@@ -45,10 +51,15 @@ class RenderTracker {
     TRect Cells;   // without the handles, as listed in the grid: a zoom step leaves it
   };
   TRect Rebuild(const List& list);
+  TRect Note(TRect dirty, const TRect& extent) {
+    if (areas_) AddArea(*areas_, extent);
+    return Union(dirty, extent);
+  }
   void Place(const TPicBase& pic, Entry& e);
 
   std::unordered_map<const TPicBase*, Entry> extents_;  // of every listed object
   SpatialGrid grid_;
+  std::vector<TRect>* areas_ = nullptr;  // during Update
   bool rebuild_ = true;
   int32_t handleHalf_ = HandleHalfSize, seenHalf_ = HandleHalfSize;
 };

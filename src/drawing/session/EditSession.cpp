@@ -322,14 +322,15 @@ void EditSession::RedrawAll(bool deselect, bool show) {
   RefreshPage();
   const TRect full{0, 0, workBmp_.Width(), workBmp_.Height()};
   SyncIndex();
-  TRect dirty = pendingDirty_;
-  pendingDirty_ = {};
+  std::vector<TRect> areas;
+  areas.swap(pendingAreas_);
   if (needFull_ || fullRebuild_) {
-    dirty = full;
+    areas.assign(1, full);
     needFull_ = false;
   }
-  dirty = Intersect(dirty, full);
-  if (!dirty.IsEmpty()) {
+  for (const TRect& area : areas) {
+    const TRect dirty = Intersect(area, full);
+    if (dirty.IsEmpty()) continue;
     ::GdiFlush();
     const PixelImage& img = page_.Image();
     if (img.Width == full.Right && img.Height == full.Bottom) {
@@ -345,25 +346,28 @@ void EditSession::RedrawAll(bool deselect, bool show) {
     ::SelectClipRgn(dc, clip.Get());
     DrawUnder(dirty, dirty == full);
     ::SelectClipRgn(dc, nullptr);
-    unshown_ = Union(unshown_, dirty);
+    RenderTracker::AddArea(unshown_, dirty);
   }
   if (show) {
     TakeTaint();
-    TRect r = Intersect(Union(unshown_, taint_), full);
-    unshown_ = {};
+    RenderTracker::AddArea(unshown_, Intersect(taint_, full));
+    std::vector<TRect> shown;
+    shown.swap(unshown_);
     taint_ = {};
     // The two bitmaps are only ever sized together; a copy between sizes must never run.
-    if (!r.IsEmpty() && imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
+    if (imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
       ::GdiFlush();
-      CopyPixels(workBmp_.Bits(), imageBmp_.Bits(), full.Right, r);
-      ShowOverlayRect(r);
+      for (const TRect& r : shown) {
+        CopyPixels(workBmp_.Bits(), imageBmp_.Bits(), full.Right, r);
+        ShowOverlayRect(r);
+      }
     }
   }
 }
 
 void EditSession::SyncIndex() {
   tracker_.SetArea(workBmp_.Width(), workBmp_.Height());
-  pendingDirty_ = Union(pendingDirty_, tracker_.Update(drawing_.TakeRedrawChanges(), PicList));
+  tracker_.Update(drawing_.TakeRedrawChanges(), PicList, &pendingAreas_);
 }
 
 void EditSession::DrawUnder(const TRect& dirty, bool whole) {

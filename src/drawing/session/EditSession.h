@@ -228,8 +228,8 @@ class EditSession {
   PageSource page_;
   RenderTracker tracker_;
   TRect taint_;    // what was drawn on the surface's picture since the last redraw
-  TRect unshown_;  // what the work bitmap has that the surface has not shown yet
-  TRect pendingDirty_;  // what the changes the tracker took since the last redraw spoil
+  std::vector<TRect> unshown_;  // what the work bitmap has that the surface has not shown yet
+  std::vector<TRect> pendingAreas_;  // what the changes the tracker took since the last redraw spoil
   std::vector<const TPicBase*> found_;  // the index's answers, kept for their capacity
   int32_t handleHalf_ = HandleHalfSize;
   int32_t zoom_ = 100;

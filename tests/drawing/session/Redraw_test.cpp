@@ -12,6 +12,7 @@
 #include "drawing/objects/RounPic.h"
 #include "drawing/objects/TextPic.h"
 #include "core/ViewZoom.h"
+#include "drawing/editor/RenderTracker.h"
 
 namespace {
 
@@ -184,6 +185,22 @@ TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
   h.S().Cut();
   c.Same("cut");
   sameHits("cut");
+}
+
+// Changes far apart are rebuilt each on its own; areas that meet, even through a third
+// one, become one; past the limit everything is one area.
+TEST(Redraw, AreasJoinOnlyWhereTheyMeet) {
+  std::vector<vk::TRect> a;
+  vk::RenderTracker::AddArea(a, {0, 0, 10, 10});
+  vk::RenderTracker::AddArea(a, {100, 0, 110, 10});
+  EXPECT_EQ(a.size(), 2u);
+  vk::RenderTracker::AddArea(a, {5, 5, 105, 6});  // meets both
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0], (vk::TRect{0, 0, 110, 10}));
+  for (int i = 0; i < static_cast<int>(vk::RenderTracker::kMaxAreas); ++i)
+    vk::RenderTracker::AddArea(a, {0, 20 + 20 * i, 5, 30 + 20 * i});
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0], (vk::TRect{0, 0, 110, 30 + 20 * (static_cast<int>(vk::RenderTracker::kMaxAreas) - 1)}));
 }
 
 }  // namespace
