@@ -1,11 +1,26 @@
 #include "core/BmpCodec.h"
 
+#include <algorithm>
+
 #include "core/BmpPixels.h"
 #include "core/ByteIO.h"
 
 namespace vk {
 
-uint64_t MaxPagePixels() { return 48ull * 1024ull * 1024ull; }
+uint64_t MaxPagePixels() {
+  // A page shown holds 12 bytes a pixel (picture, work bitmap, surface), up to 28 while
+  // the next page is read beside it. A 32-bit process has 2 GB of addresses, shared with
+  // the host, and each bitmap needs one free stretch of them: 48 Mi pixels (576 MB shown)
+  // is what still opens there. A 64-bit process is bound by memory instead: 128 Mi pixels
+  // (1.5 GB shown, 3.5 GB at most) covers A3 at 600 dpi twice over.
+  constexpr uint64_t kMi = 1024ull * 1024ull;
+  return sizeof(void*) >= 8 ? 128 * kMi : 48 * kMi;
+}
+
+std::string PageTooLargeText(int64_t width, int64_t height, uint64_t limit) {
+  return "it has " + std::to_string(width) + " x " + std::to_string(height) + " pixels, and a page may have at most " +
+         std::to_string(limit) + " pixels in the " + (sizeof(void*) >= 8 ? "64" : "32") + "-bit editor";
+}
 
 bool PagePixelsAllowed(int64_t width, int64_t height) {
   return width > 0 && height > 0 && static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= MaxPagePixels();
@@ -163,7 +178,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, PixelImage& out, std::string& e
     return false;
   const uint64_t pixelCount = static_cast<uint64_t>(l.width) * static_cast<uint64_t>(l.height);
   if (!PagePixelsAllowed(l.width, l.height) || pixelCount > pixelLimit) {
-    error = "unsupported bitmap size";
+    error = PageTooLargeText(l.width, l.height, std::min(pixelLimit, MaxPagePixels()));
     return false;
   }
   const uint32_t pixelOffset = Get32(data + 10);

@@ -24,10 +24,16 @@ struct PixelImage {
 };
 
 // Pictures larger than this many pixels are refused rather than allocated: the editor
-// keeps three 32-bit copies of a page in a 32-bit process (A4 at 600 dpi is 35 million).
-// The reader and every other page-sized allocation (the white stand-in page) ask this one
-// function, so the limit is the same wherever a page is sized.
+// keeps three 32-bit copies of a page. The limit is set per architecture from what a page
+// needs there: 48 Mi pixels in a 32-bit process (A4 at 600 dpi is 35 million), 128 Mi in
+// a 64-bit one (A3 at 600 dpi is 70 million). The reader and every other page-sized
+// allocation (the white stand-in page) ask this one function, so the limit is the same
+// wherever a page is sized.
 uint64_t MaxPagePixels();
+
+// Why a picture of this size is refused, naming its size and the limit, as a phrase that
+// follows "cannot be read (...)".
+std::string PageTooLargeText(int64_t width, int64_t height, uint64_t limit = MaxPagePixels());
 
 // Whether a picture of this size may be allocated; sizes are taken as 64-bit so that no
 // product wraps.

@@ -155,7 +155,7 @@ TEST(BmpCodec, SaysWhatIsWrongWithABrokenFile) {
       {"rle8", 72, {{34, 0}}, "stop before the end of the picture"},
       {"rle8", 75, {{34, 0}}, "end inside a run of single pixels"},
       {"rle8", 0, {{34, 100}}, "shorter than its pixels"},
-      {"rgb24", 0, {{22, 0x80000000u}}, "unsupported bitmap size"},
+      {"rgb24", 0, {{22, 0x80000000u}}, "and a page may have at most"},
       {"rgb24", 0, {{18, 0}}, "0 x 3 pixels"},
       {"rgb24", 0, {{14, 20}}, "header of 20 bytes"},
       {"rgb24", 0, {{10, 200}}, "start past the end"},
@@ -170,6 +170,21 @@ TEST(BmpCodec, SaysWhatIsWrongWithABrokenFile) {
     EXPECT_FALSE(vk::DecodeBmp(f.data(), f.size(), img, err));
     EXPECT_NE(err.find(c.says), std::string::npos) << err;
   }
+}
+
+// A3 at 600 dpi opens in the 64-bit build only; past the limit, the reader names the
+// picture's size and the limit.
+TEST(BmpCodec, PixelLimitFollowsTheArchitectureAndIsNamed) {
+  EXPECT_TRUE(vk::PagePixelsAllowed(4960, 7016));  // A4 at 600 dpi
+  EXPECT_EQ(vk::PagePixelsAllowed(7016, 9921), sizeof(void*) == 8);
+  std::vector<uint8_t> f = Sample("rgb24");
+  Put32(f, 18, 20000);
+  Put32(f, 22, 30000);
+  vk::PixelImage img;
+  std::string err;
+  EXPECT_FALSE(vk::DecodeBmp(f.data(), f.size(), img, err));
+  EXPECT_NE(err.find("20000 x 30000 pixels"), std::string::npos) << err;
+  EXPECT_NE(err.find(std::to_string(vk::MaxPagePixels())), std::string::npos) << err;
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // Press-to-screen time of the editor on an A4 page at 300 dpi with 0 to 100,000 objects,
 // with the redraw that rebuilds only what changed and with a full rebuild from the page
-// file, and the time to handle one mouse move during a drag; the same with texts among the
-// objects; one mouse move while a vertex of a polyline of 5,000 vertices is dragged; the
-// time to render one text with all its effects; one undo or redo to the screen, checked
-// against a full rebuild, and what the undo history holds; press-to-screen at the fit
-// scale and at 400 %, one zoom step and the memory the process holds at each scale; the
-// bookkeeping (undo step and area to redraw) of one move among 100,000 objects; a pen
-// stroke's mouse moves and how a circular stroke is thinned; several objects at once
+// file, whether the two make the same pixels, and the time to handle one mouse move during
+// a drag; the same with texts among the objects, and on A4 at 600 dpi with its memory; one
+// mouse move while a vertex of a polyline of 5,000 vertices is dragged; the time to render
+// one text with all its effects, afresh and from what it keeps; one undo or redo to the
+// screen, checked against a full rebuild, and what the undo history holds; press-to-screen
+// at the fit scale and at 400 %, one zoom step and the memory the process holds at each
+// scale; the bookkeeping (undo step and area to redraw) of one move among 100,000 objects;
+// a pen stroke's mouse moves and how a circular stroke is thinned; several objects at once
 // (SelectionBench.cpp; --selection runs only those). Prints medians in milliseconds.
 #include <windows.h>
 
@@ -25,12 +26,14 @@
 #include "PageHost.h"
 #include "Scene.h"
 #include "SelectionBench.h"
+#include "core/BmpCodec.h"
 #include "core/StrokeSimplify.h"
 #include "drawing/editor/FreePicU.h"
 #include "drawing/editor/RenderTracker.h"
 #include "drawing/objects/FigureKinds.h"
 #include "drawing/objects/PicFactory.h"
 #include "drawing/objects/PolyPic.h"
+#include "drawing/objects/TextInk.h"
 #include "drawing/session/PenTool.h"
 
 namespace {
@@ -43,12 +46,28 @@ struct Result {
   int32_t zoom;
   double zoomStep;     // one step in or out, painted
   size_t memoryBytes;  // the process's private bytes after the presses
+  bool identical;      // after the presses, the pictures are what a full rebuild makes
 };
 
 size_t PrivateBytes() {
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
   return ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc) ? pmc.PagefileUsage : 0;
+}
+
+// Whether the work bitmap and the surface's picture are what a full rebuild makes.
+bool SameAsFullRebuild(vk::TFreePicF& form) {
+  auto pixels = [](const vk::win::Dib& d) {
+    ::GdiFlush();
+    std::vector<uint32_t> v(d.Bits(), d.Bits() + static_cast<size_t>(d.Width()) * static_cast<size_t>(d.Height()));
+    for (uint32_t& px : v) px &= 0x00FFFFFFu;
+    return v;
+  };
+  const std::vector<uint32_t> work = pixels(form.WorkBitmap()), shown = pixels(form.ImagePicture());
+  form.SetFullRebuild(true);
+  form.RedrawAll(false, true);
+  form.SetFullRebuild(false);
+  return pixels(form.WorkBitmap()) == work && pixels(form.ImagePicture()) == shown;
 }
 
 vk::EditorArgs BenchArgs(const std::string& pageFile) {
@@ -120,6 +139,7 @@ Result Measure(int objects, int texts, const std::string& pageFile, int32_t zoom
       return std::max(Median(down), Median(up));
     };
     res.pressFast = presses(false);
+    gui.Run([&] { res.identical = SameAsFullRebuild(form); });
     res.pressFull = presses(true);
     res.memoryBytes = PrivateBytes();
     std::vector<double> steps;
@@ -263,21 +283,6 @@ struct UndoResult {
   bool identical = false;
 };
 
-// Whether the work bitmap and the surface's picture are what a full rebuild makes.
-bool SameAsFullRebuild(vk::TFreePicF& form) {
-  auto pixels = [](const vk::win::Dib& d) {
-    ::GdiFlush();
-    std::vector<uint32_t> v(d.Bits(), d.Bits() + static_cast<size_t>(d.Width()) * static_cast<size_t>(d.Height()));
-    for (uint32_t& px : v) px &= 0x00FFFFFFu;
-    return v;
-  };
-  const std::vector<uint32_t> work = pixels(form.WorkBitmap()), shown = pixels(form.ImagePicture());
-  form.SetFullRebuild(true);
-  form.RedrawAll(false, true);
-  form.SetFullRebuild(false);
-  return pixels(form.WorkBitmap()) == work && pixels(form.ImagePicture()) == shown;
-}
-
 // One undo and one redo of a drag of one object among 500, to the screen.
 UndoResult MeasureUndo(const std::string& pageFile) {
   vkt::GuiThread gui;
@@ -352,6 +357,7 @@ void MeasureBookkeeping() {
   for (auto& p : vkt::MakeScene(100000, 2480, 3508)) doc.AppendPic(std::move(p));
   doc.Rebase();
   vk::RenderTracker tracker;
+  tracker.SetArea(2480, 3508);
   tracker.Update(doc.TakeRedrawChanges(), doc.PicList);
   std::vector<double> times;
   for (int i = 0; i < 30; ++i) {
@@ -437,11 +443,13 @@ void MeasurePageHistories(const vk::DrawingState& drawing, bool undoOpen) {
               static_cast<double>(mostCounted) / MB <= limit && growth <= limit ? "within" : "PAST IT");
 }
 
-// One text of 40 characters at 60 points with all three effects, drawn whole.
-double TextRenderTime() {
+// One text of 40 characters at 60 points with all three effects, drawn whole: rendered
+// afresh, or from what the text keeps.
+double TextRenderTime(bool afresh) {
   auto text = std::move(vkt::MakeTexts(1, 2400, 200)[0]);
   vk::win::Dib page(2400, 200);
   vk::win::Canvas canvas(page);
+  const vk::TextInk::Bypass fresh(afresh);
   std::vector<double> times;
   for (int i = 0; i < 30; ++i) {
     const double t0 = Now();
@@ -457,25 +465,27 @@ double TextRenderTime() {
 int main(int argc, char** argv) {
   const std::string dir = vkt::FreshFolder("bench");
   std::string err;
-  if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err)) {
+  if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err) || !pagehost::WritePagePicture(dir, 2, 4960, 7016, err)) {
     std::fprintf(stderr, "cannot write the page: %s\n", err.c_str());
     return 1;
   }
   const std::string page = pagehost::PagePicturePath(dir, 1);
-  std::printf("page 2480 x 3508, 24 bits per pixel; medians in ms\n");
+  std::printf("%d-bit build; page 2480 x 3508 (A4 at 300 dpi), 24 bits per pixel; medians in ms; \"same\": the\n"
+              "partial redraw's pictures equal a full rebuild's, pixel for pixel, after the presses\n",
+              static_cast<int>(sizeof(void*) * 8));
   // --selection: only the measurements of several objects at once.
   if (argc > 1 && std::strcmp(argv[1], "--selection") == 0) {
     MeasureSelection(page);
     return 0;
   }
-  std::printf("%8s %18s %18s %18s\n", "objects", "press/release", "full rebuild", "drag move");
+  std::printf("%8s %18s %18s %18s %6s\n", "objects", "press/release", "full rebuild", "drag move", "same");
   for (int n : {0, 500, 10000, 100000}) {
     const Result r = Measure(n, 0, page);
-    std::printf("%8d %18.2f %18.2f %18.3f\n", n, r.pressFast, r.pressFull, r.moveFast);
+    std::printf("%8d %18.2f %18.2f %18.3f %6s\n", n, r.pressFast, r.pressFull, r.moveFast, r.identical ? "yes" : "NO");
   }
   const Result t = Measure(500, 100, page);
-  std::printf("%8s %18.2f %18.2f %18.3f   (100 of them texts, 60 pt, all effects)\n", "500", t.pressFast,
-              t.pressFull, t.moveFast);
+  std::printf("%8s %18.2f %18.2f %18.3f %6s   (100 of them texts, 60 pt, all effects)\n", "500", t.pressFast,
+              t.pressFull, t.moveFast, t.identical ? "yes" : "NO");
   std::printf("%8s %8s %14s %14s %14s %16s\n", "objects", "zoom %", "press/release", "drag move", "zoom step",
               "private MB");
   for (int32_t z : {100, 0, 400}) {
@@ -483,7 +493,26 @@ int main(int argc, char** argv) {
     std::printf("%8d %8d %14.2f %14.3f %14.2f %16.1f\n", 500, r.zoom, r.pressFast, r.moveFast, r.zoomStep,
                 static_cast<double>(r.memoryBytes) / (1024.0 * 1024.0));
   }
-  std::printf("one 60-point text of 40 characters with all three effects: %.2f ms\n", TextRenderTime());
+  const Result big = Measure(500, 0, pagehost::PagePicturePath(dir, 2));
+  std::printf("A4 at 600 dpi (4960 x 7016), 500 objects: press/release %.2f ms, full rebuild %.2f ms, drag move "
+              "%.3f ms, private %.1f MB, same: %s\n",
+              big.pressFast, big.pressFull, big.moveFast, static_cast<double>(big.memoryBytes) / (1024.0 * 1024.0),
+              big.identical ? "yes" : "NO");
+  // A3 at 600 dpi opens where the page pixel limit allows it (the 64-bit build).
+  if (!vk::PagePixelsAllowed(7016, 9921)) {
+    std::printf("A3 at 600 dpi (7016 x 9921): refused: %s\n", vk::PageTooLargeText(7016, 9921).c_str());
+  } else if (!pagehost::WritePagePicture(dir, 3, 7016, 9921, err)) {
+    std::printf("A3 at 600 dpi (7016 x 9921): cannot write the page: %s\n", err.c_str());
+  } else {
+    const Result a3 = Measure(500, 0, pagehost::PagePicturePath(dir, 3));
+    std::printf("A3 at 600 dpi (7016 x 9921), 500 objects: press/release %.2f ms, full rebuild %.2f ms, drag move "
+                "%.3f ms, private %.1f MB, same: %s\n",
+                a3.pressFast, a3.pressFull, a3.moveFast, static_cast<double>(a3.memoryBytes) / (1024.0 * 1024.0),
+                a3.identical ? "yes" : "NO");
+  }
+  std::printf("one 60-point text of 40 characters with all three effects: %.2f ms rendered, %.2f ms kept; "
+              "texts keep at most %zu MB\n",
+              TextRenderTime(true), TextRenderTime(false), vk::TextInk::kBudget >> 20);
   std::printf("vertex drag of a 5000-vertex polyline: %.3f ms per mouse move\n", MeasureVertexDrag(page));
   MeasurePen(page);
   const UndoResult u = MeasureUndo(page);

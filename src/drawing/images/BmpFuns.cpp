@@ -36,12 +36,19 @@ bool RectangularClip(HDC dc, int32_t width, int32_t height, TRect& clip) {
 
 }  // namespace
 
+win::Dib* DirectTarget(win::Canvas& canvas, TRect& clip) {
+  win::Dib* target = canvas.Surface();
+  if (!target || !target->Bits() || !RectangularClip(canvas.Handle(), target->Width(), target->Height(), clip))
+    return nullptr;
+  return target;
+}
+
 void PutInk(win::Canvas& canvas, TPoint at, const win::Dib& ink) {
   if (!ink.Bits()) return;
   HDC dc = canvas.Handle();
-  win::Dib* target = canvas.Surface();
   TRect clip;
-  if (!target || !target->Bits() || !RectangularClip(dc, target->Width(), target->Height(), clip)) {
+  win::Dib* target = DirectTarget(canvas, clip);
+  if (!target) {
     POINT p = win::ToPOINT(at);
     ::DPtoLP(dc, &p, 1);
     ::GdiTransparentBlt(dc, p.x, p.y, ink.Width(), ink.Height(), ink.Dc(), 0, 0, ink.Width(), ink.Height(),

@@ -19,6 +19,9 @@ void MakeView3D(win::Dib& bitmap);   // a relief toward the top right
 // most a rectangle (the editor's pictures), takes them straight into the bits; anything
 // else through GDI. Either way the clipping holds and the DC's bounds take the area.
 void PutInk(win::Canvas& canvas, TPoint at, const win::Dib& ink);
+// The bitmap a canvas over one of our bitmaps draws into, with what the canvas's clipping
+// leaves of it, when that is at most one rectangle; null otherwise (draw through GDI).
+win::Dib* DirectTarget(win::Canvas& canvas, TRect& clip);
 
 // Shows a copy of bitmap modally in a screen-sized window over owner, and returns when
 // the user closes it. False, showing nothing, when there is no memory for the copy.

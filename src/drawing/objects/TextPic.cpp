@@ -8,6 +8,7 @@
 #include "core/TextRecord.h"
 #include "drawing/images/BmpFuns.h"
 #include "drawing/objects/PicFuns.h"
+#include "drawing/objects/TextInk.h"
 #include "win/Barrier.h"
 #include "win/Dib.h"
 #include "win/Text.h"
@@ -229,29 +230,50 @@ void TTextPic::Render(win::Canvas& canvas, TPoint topLeft, TPoint bottomRight) {
     canvas.LPtoDP(c);
     part = Intersect(box, Inflate(RectOf(c[0], c[1]), kEffectReach, kEffectReach));
   }
-  win::Dib bmp;
-  if (!part.IsEmpty() && bmp.Resize(part.Width(), part.Height()) && bmp.Bits()) {
-    const TPoint origin{box.Left - part.Left, box.Top - part.Top};  // the box's corner in the bitmap
-    {
-      win::Canvas c(bmp.Dc());  // the new bitmap is black
-      if (PicBrush.Style != kBrushClear) {
-        ::SetBrushOrgEx(bmp.Dc(), HatchPhase(origin.X), HatchPhase(origin.Y), nullptr);
-        c.SetBrush(PicBrush);
-        c.FillRect({0, 0, part.Width(), part.Height()});
-      }
-      c.SetFont(PicFont);
-      c.SetPen(PicPen);
-      c.SetBrush(PicBrush);
-      c.Brush().Style = kBrushClear;
-      c.TextOut(origin.X + 1, origin.Y + 1, Text.Text);
-    }
-    if (Hollow) MakeHollow(bmp);
-    if (Sided) MakeSided(bmp);
-    if (View3D) MakeView3D(bmp);
-    PutInk(canvas, part.TopLeft(), bmp);
+  if (!part.IsEmpty() && !PutKeptInk(canvas, box)) {
+    win::Dib bmp;
+    if (RenderInk(bmp, box, part)) PutInk(canvas, part.TopLeft(), bmp);
   }
   if (Choosed) DrawFocus(canvas);
   PicId = PIC_TEXT;
+}
+
+bool TTextPic::RenderInk(win::Dib& bmp, const TRect& box, const TRect& part) const {
+  if (!bmp.Resize(part.Width(), part.Height()) || !bmp.Bits()) return false;
+  const TPoint origin{box.Left - part.Left, box.Top - part.Top};  // the box's corner in the bitmap
+  {
+    win::Canvas c(bmp.Dc());  // the new bitmap is black
+    if (PicBrush.Style != kBrushClear) {
+      ::SetBrushOrgEx(bmp.Dc(), HatchPhase(origin.X), HatchPhase(origin.Y), nullptr);
+      c.SetBrush(PicBrush);
+      c.FillRect({0, 0, part.Width(), part.Height()});
+    }
+    c.SetFont(PicFont);
+    c.SetPen(PicPen);
+    c.SetBrush(PicBrush);
+    c.Brush().Style = kBrushClear;
+    c.TextOut(origin.X + 1, origin.Y + 1, Text.Text);
+  }
+  if (Hollow) MakeHollow(bmp);
+  if (Sided) MakeSided(bmp);
+  if (View3D) MakeView3D(bmp);
+  return true;
+}
+
+bool TTextPic::PutKeptInk(win::Canvas& canvas, const TRect& box) {
+  TRect clip;
+  if (TextInk::Bypassed() || !DirectTarget(canvas, clip)) return false;
+  TextInk::Inputs now{Text.Text, PicFont, PicPen, PicBrush, Hollow, Sided, View3D, box.Width(), box.Height()};
+  if (ink_ && ink_->For() == now) return ink_->Put(canvas, box.TopLeft());
+  ink_.reset();
+  // Rendered whole once, then copied; a box too large to keep is rendered in part, each time.
+  if (box.Width() <= 0 || box.Height() <= 0 || int64_t{box.Width()} * box.Height() > TextInk::kMaxBoxPixels)
+    return false;
+  win::Dib whole;
+  if (!RenderInk(whole, box, box)) return false;
+  if (TextInk::Keep(std::move(now), whole, ink_)) return ink_->Put(canvas, box.TopLeft());
+  PutInk(canvas, box.TopLeft(), whole);
+  return true;
 }
 
 void TTextPic::Draw(win::Canvas& canvas) {

@@ -13,6 +13,7 @@
 
 #include "core/Geometry.h"
 #include "drawing/objects/PicBase.h"
+#include "drawing/objects/TextInk.h"
 #include "win/Handle.h"
 
 namespace vk {
@@ -86,6 +87,12 @@ class TTextPic : public TPicBase {
   void HideEdit();
   void FitEditToText();
   std::array<TPoint, 2> ToLogical(TPoint a, TPoint b) const;
+  // Renders the part of the box (device units) into bmp, black where there is no ink.
+  bool RenderInk(win::Dib& bmp, const TRect& box, const TRect& part) const;
+  // Puts the kept rendering of the box, made now when there is none for what the text is
+  // now; false when the text is rendered in part instead (nothing kept fits, or the
+  // canvas is not one of our bitmaps).
+  bool PutKeptInk(win::Canvas& canvas, const TRect& box);
 
   win::Window edit_;
   win::Font editFont_;
@@ -93,6 +100,7 @@ class TTextPic : public TPicBase {
   bool ghostShown_ = false;
   mutable std::wstring typedLeftOut_;  // what EditText() had to leave out
   std::wstring leftOut_;
+  std::unique_ptr<TextInk> ink_;
 };
 
 }  // namespace vk

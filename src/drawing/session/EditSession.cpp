@@ -8,6 +8,7 @@
 #include "drawing/editor/TestFailPoint.h"
 #include "drawing/objects/FigureKinds.h"
 #include "drawing/objects/PicFactory.h"
+#include "drawing/objects/TextInk.h"
 #include "drawing/objects/TextPic.h"
 #include "drawing/session/CommandScope.h"
 #include "drawing/session/CreateTool.h"
@@ -29,6 +30,22 @@ void CopyPixels(const uint32_t* src, uint32_t* dst, int32_t width, const TRect& 
     const size_t off = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(rc.Left);
     std::memcpy(dst + off, src + off, n);
   }
+}
+
+// The listed objects among found, bottom first, each once. False when one of them is not
+// at the place its number gives: the caller then walks the list itself.
+bool InListOrder(const PicDocument::List& list, const std::vector<const TPicBase*>& found,
+                 std::vector<TPicBase*>& out) {
+  out.clear();
+  out.reserve(found.size());
+  for (const TPicBase* p : found) {
+    const int32_t i = p->PicIndex;
+    if (i < 0 || static_cast<size_t>(i) >= list.size() || list[static_cast<size_t>(i)].get() != p) return false;
+    out.push_back(list[static_cast<size_t>(i)].get());
+  }
+  std::sort(out.begin(), out.end(), [](const TPicBase* a, const TPicBase* b) { return a->PicIndex < b->PicIndex; });
+  out.erase(std::unique(out.begin(), out.end()), out.end());
+  return true;
 }
 
 }  // namespace
@@ -188,10 +205,19 @@ uint8_t EditSession::FindPicAt(TPoint p, int32_t& index) {
       return code;
     }
   }
-  for (size_t i = PicList.size(); i-- > 0;) {
-    const uint8_t code = PicList[i]->HitTest(OverlayCanvas(), p);
+  // Then from the topmost down, among the objects whose hit area may hold p.
+  SyncIndex();
+  found_.clear();
+  tracker_.Near(p, found_);
+  std::vector<TPicBase*> nearby;
+  if (!InListOrder(PicList, found_, nearby)) {
+    nearby.clear();
+    for (auto& pic : PicList) nearby.push_back(pic.get());
+  }
+  for (size_t i = nearby.size(); i-- > 0;) {
+    const uint8_t code = nearby[i]->HitTest(OverlayCanvas(), p);
     if (code != 0) {
-      index = PicList[i]->PicIndex;
+      index = nearby[i]->PicIndex;
       return code;
     }
   }
@@ -302,13 +328,16 @@ void EditSession::RedrawAll(bool deselect, bool show) {
   if (deselect) drawing_.DeselectAll();
   RefreshPage();
   const TRect full{0, 0, workBmp_.Width(), workBmp_.Height()};
-  TRect dirty = tracker_.Update(drawing_.TakeRedrawChanges(), PicList);
+  SyncIndex();
+  std::vector<TRect> areas;
+  areas.swap(pendingAreas_);
   if (needFull_ || fullRebuild_) {
-    dirty = full;
+    areas.assign(1, full);
     needFull_ = false;
   }
-  dirty = Intersect(dirty, full);
-  if (!dirty.IsEmpty()) {
+  for (const TRect& area : areas) {
+    const TRect dirty = Intersect(area, full);
+    if (dirty.IsEmpty()) continue;
     ::GdiFlush();
     const PixelImage& img = page_.Image();
     if (img.Width == full.Right && img.Height == full.Bottom) {
@@ -322,23 +351,44 @@ void EditSession::RedrawAll(bool deselect, bool show) {
     HDC dc = workBmp_.Dc();
     win::Region clip(::CreateRectRgn(dirty.Left, dirty.Top, dirty.Right, dirty.Bottom));
     ::SelectClipRgn(dc, clip.Get());
-    for (auto& p : PicList)
-      if (fullRebuild_ || Intersects(tracker_.VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
+    DrawUnder(dirty, dirty == full);
     ::SelectClipRgn(dc, nullptr);
-    unshown_ = Union(unshown_, dirty);
+    RenderTracker::AddArea(unshown_, dirty);
   }
   if (show) {
     TakeTaint();
-    TRect r = Intersect(Union(unshown_, taint_), full);
-    unshown_ = {};
+    RenderTracker::AddArea(unshown_, Intersect(taint_, full));
+    std::vector<TRect> shown;
+    shown.swap(unshown_);
     taint_ = {};
     // The two bitmaps are only ever sized together; a copy between sizes must never run.
-    if (!r.IsEmpty() && imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
+    if (imageBmp_.Width() == full.Right && imageBmp_.Height() == full.Bottom) {
       ::GdiFlush();
-      CopyPixels(workBmp_.Bits(), imageBmp_.Bits(), full.Right, r);
-      ShowOverlayRect(r);
+      for (const TRect& r : shown) {
+        CopyPixels(workBmp_.Bits(), imageBmp_.Bits(), full.Right, r);
+        ShowOverlayRect(r);
+      }
     }
   }
+}
+
+void EditSession::SyncIndex() {
+  tracker_.SetArea(workBmp_.Width(), workBmp_.Height());
+  tracker_.Update(drawing_.TakeRedrawChanges(), PicList, &pendingAreas_);
+}
+
+void EditSession::DrawUnder(const TRect& dirty, bool whole) {
+  // The full rebuild is the reference the others are checked against: everything afresh.
+  const TextInk::Bypass fresh(fullRebuild_);
+  std::vector<TPicBase*> under;
+  found_.clear();
+  if (!whole && !fullRebuild_) tracker_.Under(dirty, found_);
+  if (whole || fullRebuild_ || found_.size() >= PicList.size() || !InListOrder(PicList, found_, under)) {
+    under.clear();
+    for (auto& p : PicList) under.push_back(p.get());
+  }
+  for (TPicBase* p : under)
+    if (fullRebuild_ || Intersects(tracker_.VisualExtent(*p), dirty)) p->Draw(*workCanvas_);
 }
 
 void EditSession::SetHandleHalf(int32_t half) {

@@ -156,6 +156,9 @@ class EditSession {
   void AppendPic(std::unique_ptr<TPicBase> pic) { drawing_.AppendPic(std::move(pic)); }
   // Takes what was drawn on the overlay since the last look into the area to show.
   void TakeTaint();
+  // The hit code of what the pointer is over at page point p, and that object's index:
+  // the current object first, then the listed ones from the topmost down.
+  uint8_t FindPicAt(TPoint p, int32_t& index);
 
  private:
   friend class CommandScope;
@@ -182,7 +185,6 @@ class EditSession {
   void PasteGroup();
   void OnPicDrawEnd(TPicBase* pic);
   void ReportTextTooLong(size_t length);
-  uint8_t FindPicAt(TPoint p, int32_t& index);
   win::Canvas& OverlayCanvas() { return *imageCanvas_; }
   void ToolButtonsUp();
 
@@ -207,6 +209,11 @@ class EditSession {
   std::string UnreadablePictureText(const std::string& picture, const std::string& error) const;
   std::string StandInTooLargeText(const std::string& picture, const std::string& error) const;
   void ShowOverlayRect(const TRect& rc);
+  // The tracker takes the drawing's changes; what they spoil waits for the next redraw.
+  void SyncIndex();
+  // Draws on the work bitmap, in list order, the objects that may paint in dirty (whole:
+  // it is the page).
+  void DrawUnder(const TRect& dirty, bool whole);
 
   EditorHost& host_;
   int32_t imageWidth_, imageHeight_, pageCount_;
@@ -242,7 +249,9 @@ class EditSession {
   PageSource page_;
   RenderTracker tracker_;
   TRect taint_;    // what was drawn on the surface's picture since the last redraw
-  TRect unshown_;  // what the work bitmap has that the surface has not shown yet
+  std::vector<TRect> unshown_;  // what the work bitmap has that the surface has not shown yet
+  std::vector<TRect> pendingAreas_;  // what the changes the tracker took since the last redraw spoil
+  std::vector<const TPicBase*> found_;  // the index's answers, kept for their capacity
   int32_t handleHalf_ = HandleHalfSize;
   int32_t zoom_ = 100;
   bool fullRebuild_ = false;

@@ -2,10 +2,13 @@
 // effects, fitting the font when resized, and its record.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ShapeTestSupport.h"
 #include "core/PixelEffects.h"
 #include "core/TextRecord.h"
 #include "drawing/objects/PicFuns.h"
+#include "drawing/objects/TextInk.h"
 #include "drawing/objects/TextPic.h"
 
 namespace {
@@ -266,6 +269,65 @@ TEST(TextPic, RecordKeepsWhatItReadAndCopiesCarryEverything) {
   copy->SaveToBuffer(copied);
   EXPECT_EQ(copied.Bytes(), w.Bytes());
   EXPECT_TRUE(copy->DrawEndEvent);
+}
+
+// A text drawn again after any field its rendering reads has changed shows what a new
+// text with those fields shows; a move keeps what was kept, and a text that goes gives
+// its bytes back.
+TEST(TextPic, KeptRenderingFollowsEveryFieldItWasMadeFrom) {
+  const std::vector<std::pair<const char*, std::function<void(vk::TTextPic&)>>> changes = {
+      {"text", [](vk::TTextPic& t) { t.Text.Text = "Wavy 3E"; }},
+      {"font name", [](vk::TTextPic& t) { t.PicFont.Name = "DejaVu Serif"; }},
+      {"size", [](vk::TTextPic& t) { t.PicFont.Size = 30; }},
+      {"style", [](vk::TTextPic& t) { t.PicFont.Style = vk::kFontBold; }},
+      {"colour", [](vk::TTextPic& t) { t.PicFont.Color = 0x00FF00; }},
+      {"brush", [](vk::TTextPic& t) { t.PicBrush.SetColor(0xFFFF00); }},
+      {"hatch", [](vk::TTextPic& t) {
+         t.PicBrush.SetColor(0xFFFF00);
+         t.PicBrush.Style = vk::kBrushCross;
+       }},
+      {"hollow", [](vk::TTextPic& t) { t.Hollow = 0; }},
+      {"sided", [](vk::TTextPic& t) { t.Sided = 0; }},
+      {"3-D", [](vk::TTextPic& t) { t.View3D = 0; }},
+      {"box", [](vk::TTextPic& t) { t.ShapeRect.Right -= 20; }},  // clips the text
+  };
+  const size_t heldBefore = vk::TextInk::BytesHeld();
+  for (const auto& [what, change] : changes) {
+    SCOPED_TRACE(what);
+    auto t = Committed("Wavy 3D", 20, 30, 28);
+    t->Hollow = t->Sided = t->View3D = 1;
+    Surface first;
+    t->Draw(first.C());
+    EXPECT_GT(vk::TextInk::BytesHeld(), heldBefore);  // kept
+    change(*t);
+    Surface again;
+    t->Draw(again.C());
+    auto fresh = Committed("", 0, 0);
+    fresh->Assign(*t);
+    Surface reference;
+    {
+      const vk::TextInk::Bypass bypass(true);
+      fresh->Draw(reference.C());
+    }
+    EXPECT_EQ(shapetest::CountDifferent(again.Pixels(), reference.Pixels()), 0u);
+    EXPECT_GT(shapetest::CountDifferent(again.Pixels(), first.Pixels()), 0u);  // the change shows
+  }
+  auto t = Committed("Moved", 20, 30, 28);
+  t->View3D = 1;
+  Surface here;
+  t->Draw(here.C());
+  const size_t held = vk::TextInk::BytesHeld();
+  t->MoveBy(here.C(), {7, 5});
+  Surface moved, reference;
+  t->Draw(moved.C());
+  EXPECT_EQ(vk::TextInk::BytesHeld(), held);
+  {
+    const vk::TextInk::Bypass bypass(true);
+    t->Draw(reference.C());
+  }
+  EXPECT_EQ(shapetest::CountDifferent(moved.Pixels(), reference.Pixels()), 0u);
+  t.reset();
+  EXPECT_EQ(vk::TextInk::BytesHeld(), heldBefore);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "drawing/objects/PolyPic.h"
 #include "drawing/objects/RounPic.h"
 #include "drawing/objects/TextPic.h"
+#include "core/ViewZoom.h"
+#include "drawing/editor/RenderTracker.h"
 
 namespace {
 
@@ -119,6 +121,86 @@ TEST(Redraw, OnlyWhatChangedIsRebuiltAndTheResultIsPixelIdentical) {
   text.PicBrush.SetColor(0x00FFFF);
   h.S().RedrawAll(false, true);
   c.Same("text restyled");
+}
+
+// On a crowded page the objects are found through the page's grid: the hit is what a walk
+// over every object gives (the current object first, then the topmost down), at any
+// handle size; and the redraw of what changed still equals a full rebuild.
+TEST(Redraw, ACrowdedPageHitsInOrderAndRedrawsExactly) {
+  SessionHarness h("crowded", 320, 220);
+  Checker c{h};
+  for (auto& p : vkt::MakeScene(300, 300, 200)) h.S().AppendPic(std::move(p));
+  h.S().AppendPic(vkt::MakeRect(-40, -40, 400, 300, false));  // wider than the grid keeps in cells
+  // A rectangle just inside a cell, whose large handles reach into the next one.
+  h.S().AppendPic(vkt::MakeRect(70, 70, 120, 100, true));
+  vk::TPicBase& probe = h.Pic(h.Count() - 1);
+  h.S().RedrawAll(false, true);
+  vk::win::Dib scratch(1, 1);
+  vk::win::Canvas canvas(scratch.Dc());
+  auto walk = [&](vk::TPoint p) -> std::pair<uint8_t, int32_t> {
+    vk::TPicBase* cur = h.S().Current();
+    if (cur && cur->PicIndex != -1)
+      if (const uint8_t code = cur->HitTest(canvas, p)) return {code, cur->PicIndex};
+    for (size_t i = h.Count(); i-- > 0;)
+      if (const uint8_t code = h.Pic(i).HitTest(canvas, p)) return {code, h.Pic(i).PicIndex};
+    return {0, -1};
+  };
+  auto sameHits = [&](const std::string& step) {
+    std::vector<vk::TPoint> points;
+    for (int y = -3; y < 225; y += 7)
+      for (int x = -3; x < 325; x += 7) points.push_back({x, y});
+    // The outer corners of the probe's handles.
+    const int32_t hh = canvas.HandleHalf();
+    for (const int32_t x : {70, 95, 120})
+      for (const int32_t y : {70, 85, 100}) points.insert(points.end(), {{x - hh, y - hh}, {x + hh - 1, y + hh - 1}});
+    int wrong = 0;
+    for (const vk::TPoint p : points) {
+      int32_t index = -1;
+      const uint8_t code = h.S().FindPicAt(p, index);
+      const auto expected = walk(p);
+      if (code != expected.first || (code != 0 && index != expected.second)) ++wrong;
+    }
+    EXPECT_EQ(wrong, 0) << step;
+  };
+  sameHits("crowded");
+  c.Same("crowded");
+  h.Select(1);  // a filled rectangle, or what lies on it, which now shows its handles
+  const vk::TPicBase* chosen = h.S().Current();
+  ASSERT_NE(chosen, nullptr);
+  sameHits("one selected");
+  for (int i = 0; i < 6; ++i) h.S().MoveBy({13, 9});
+  c.Same("moved across cells");
+  sameHits("moved across cells");
+  for (const int32_t zoom : {25, 400}) {
+    h.S().SetHandleHalf(vk::HandleHalfAt(zoom));
+    canvas.SetHandleHalf(vk::HandleHalfAt(zoom));
+    h.S().Drawing().Select(&probe);
+    h.S().RedrawAll(false, true);
+    sameHits("handles at " + std::to_string(zoom) + " %");
+    c.Same("handles at " + std::to_string(zoom) + " %");
+  }
+  h.S().UndoStep(false);
+  c.Same("undone");
+  sameHits("undone");
+  h.S().Cut();
+  c.Same("cut");
+  sameHits("cut");
+}
+
+// Changes far apart are rebuilt each on its own; areas that meet, even through a third
+// one, become one; past the limit everything is one area.
+TEST(Redraw, AreasJoinOnlyWhereTheyMeet) {
+  std::vector<vk::TRect> a;
+  vk::RenderTracker::AddArea(a, {0, 0, 10, 10});
+  vk::RenderTracker::AddArea(a, {100, 0, 110, 10});
+  EXPECT_EQ(a.size(), 2u);
+  vk::RenderTracker::AddArea(a, {5, 5, 105, 6});  // meets both
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0], (vk::TRect{0, 0, 110, 10}));
+  for (int i = 0; i < static_cast<int>(vk::RenderTracker::kMaxAreas); ++i)
+    vk::RenderTracker::AddArea(a, {0, 20 + 20 * i, 5, 30 + 20 * i});
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0], (vk::TRect{0, 0, 110, 30 + 20 * (static_cast<int>(vk::RenderTracker::kMaxAreas) - 1)}));
 }
 
 }  // namespace
