@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchArgs.h"
 #include "BenchClock.h"
 #include "GuiDriver.h"
 #include "Scene.h"
@@ -16,16 +17,9 @@
 
 namespace {
 
+using bench::BenchArgs;
 using bench::Median;
 using bench::Now;
-
-vk::EditorArgs Args(const std::string& pageFile) {
-  vk::EditorArgs args;
-  args.ImageWidth = 1000;
-  args.ImageHeight = 740;
-  args.PageFile = pageFile;
-  return args;
-}
 
 // Where the band starts: between the scene's first two columns, on empty paper.
 constexpr POINT kBandFrom{98, 2};
@@ -51,7 +45,7 @@ size_t SelectedCount(const vk::PicDocument::List& pics) {
 
 void MeasureMarqueeAndDrag(const std::string& pageFile) {
   vkt::GuiThread gui;
-  vk::TFreePicF form(Args(pageFile));
+  vk::TFreePicF form(BenchArgs(pageFile));
   std::thread driver([&] {
     vkt::WaitForWindow(L"TFreePicF", L"Draw Graphics");
     HWND surface = form.SurfaceHandle();
@@ -141,7 +135,7 @@ class QuietHost : public vk::EditorHost {
 
 void MeasureSelectAllDeleteUndo(const std::string& pageFile) {
   QuietHost host;
-  vk::EditSession s(host, Args(pageFile));
+  vk::EditSession s(host, BenchArgs(pageFile));
   if (!s.Open()) return;
   for (auto& p : vkt::MakeScene(10000, 2480, 3508)) s.AppendPic(std::move(p));
   s.RedrawAll(false, true);

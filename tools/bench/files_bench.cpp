@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "BenchArgs.h"
 #include "BenchClock.h"
 #include "GuiDriver.h"
 #include "PageHost.h"
@@ -64,12 +65,8 @@ int main() {
 
   // Apply of a page (A4 at 300 dpi) with 1000 objects.
   if (!pagehost::WritePagePicture(dir, 1, 2480, 3508, err)) return 1;
-  vk::EditorArgs args;
-  args.ImageWidth = 1000;
-  args.ImageHeight = 740;
-  args.PageFile = pagehost::PagePicturePath(dir, 1);
   vkt::GuiThread gui;
-  vk::TFreePicF form(args);
+  vk::TFreePicF form(bench::BenchArgs(pagehost::PagePicturePath(dir, 1)));
   std::vector<double> apply;
   double perKey = 0;
   size_t keys = 0;

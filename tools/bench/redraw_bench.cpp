@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchArgs.h"
 #include "BenchClock.h"
 #include "GuiDriver.h"
 #include "PageHost.h"
@@ -38,6 +39,7 @@
 
 namespace {
 
+using bench::BenchArgs;
 using bench::Median;
 using bench::Now;
 
@@ -68,14 +70,6 @@ bool SameAsFullRebuild(vk::TFreePicF& form) {
   form.RedrawAll(false, true);
   form.SetFullRebuild(false);
   return pixels(form.WorkBitmap()) == work && pixels(form.ImagePicture()) == shown;
-}
-
-vk::EditorArgs BenchArgs(const std::string& pageFile) {
-  vk::EditorArgs args;
-  args.ImageWidth = 1000;
-  args.ImageHeight = 740;
-  args.PageFile = pageFile;
-  return args;
 }
 
 // objects in all, the last `texts` of them texts with effects; presses go to the texts then.
